@@ -1,0 +1,28 @@
+// Savanto: a French-language quiz board game.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "screens/program.h"
+#include "ui/app.h"
+#include "ui/qt/qt_platform.h"
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Savanto"));
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    QTranslator qtFrench;
+    if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtFrench);
+    }
+
+    sv::ui::QtPlatform platform;
+    QString folder = QApplication::applicationDirPath();
+    if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    sv::ui::App app(platform, sv::makeSavantoProgram(), folder.toStdString());
+    platform.attach(&app);
+    app.start();
+    if (app.ended()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,34 @@
+// The program's text files: Windows-1252 on disk, UTF-8 in memory, CR LF line ends.
+// A file that is replaced is written to a temporary file beside it and renamed over the old
+// one, so a crash or a full disk never leaves it half-written.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace sv::files {
+
+// Reads a whole file as UTF-8. Throws RuntimeError 53 when it does not exist, 75 when it
+// cannot be read.
+std::string readText(const std::filesystem::path& path);
+
+// Replaces the file's content. Characters that Windows-1252 cannot hold are written as '?'.
+// Throws RuntimeError 75 (or 76 for a missing folder) when the file cannot be written; the
+// old content is then untouched.
+void writeTextAtomic(const std::filesystem::path& path, std::string_view utf8);
+
+// Appends to the file, creating it when missing. Throws RuntimeError 75 on failure.
+void appendText(const std::filesystem::path& path, std::string_view utf8);
+
+bool exists(const std::filesystem::path& path);
+
+// Deletes the file; a missing file is no error.
+void remove(const std::filesystem::path& path);
+
+// Splits a text into its lines at CR LF (a lone LF or CR also ends a line). A text that ends
+// with a line end has no empty last line: "a\r\nb\r\n" gives {"a", "b"}.
+std::vector<std::string> splitLines(std::string_view text);
+
+}  // namespace sv::files

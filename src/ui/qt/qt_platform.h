@@ -1,0 +1,99 @@
+// The desktop platform: renders the control model as Qt widgets (one generic renderer for
+// every window) and provides the services with Qt: timers, message boxes, file dialogs,
+// sound, shell, clipboard, single instance.
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+#include <random>
+#include <unordered_map>
+
+#include "ui/platform.h"
+
+class QLabel;
+class QLockFile;
+class QSoundEffect;
+class QTimer;
+class QWidget;
+
+namespace sv::ui {
+
+class App;
+class Control;
+class Window;
+class ControlEvents;
+class WindowWidget;
+
+class QtPlatform : public QObject, public Platform, public ViewObserver {
+    Q_OBJECT
+public:
+    // lockName: the single-instance lock's name (tests pass their own).
+    explicit QtPlatform(QString lockName = QStringLiteral("savanto"));
+    ~QtPlatform() override;
+
+    void attach(App* app);
+    App* app() const { return app_; }
+
+    // The widget drawn for a window or a control (null when none).
+    QWidget* widgetFor(const Window& w) const;
+    QWidget* widgetFor(const Control& c) const;
+    // The control drawn by a widget or one of its children (null when none).
+    Control* controlAt(QWidget* widget) const;
+
+    // --- Platform ---
+    void armTimer(Timer& timer, int ms) override;
+    void disarmTimer(Timer& timer) override;
+    int messageBox(const MessageBoxSpec& spec) override;
+    std::optional<std::string> fileDialog(const FileDialogSpec& spec) override;
+    void playSound(const std::string& path) override;
+    int shellOpen(const std::string& target, const std::string& parameters, const std::string& folder) override;
+    void setClipboardText(const std::string& text) override;
+    void clearClipboard() override;
+    std::string clipboardText() override;
+    bool previousInstance() override;
+    DateTime now() override;
+    double random() override;
+    int screenWidth() override;
+    int screenHeight() override;
+    void setPointer(Pointer p) override;
+    int pictureError(const PictureRef& picture) override;
+    std::optional<DateTime> fileModified(const std::string& path) override;
+    void beginWindowMove(Window& window) override;
+    void programEnded() override;
+
+    // --- ViewObserver ---
+    void windowLoaded(Window& w) override;
+    void windowUnloaded(Window& w) override;
+    void windowChanged(Window& w) override;
+    void controlChanged(Control& c) override;
+    void zOrderChanged(Window& w) override;
+    void focusChanged(Window& w) override;
+
+private:
+    friend class ControlEvents;
+    friend class WindowWidget;
+    QWidget* createWidget(Control& c, QWidget* parent);
+    void syncControl(Control& c);
+    void syncWindow(Window& w);
+    void windowMovedByUser(Window& w, int leftPx, int topPx);
+    void windowStateByUser(Window& w, bool minimized);
+    QWidget* topWidgetForDialogs() const;
+
+    App* app_ = nullptr;
+    std::unordered_map<const Window*, WindowWidget*> windows_;
+    std::unordered_map<const Control*, QWidget*> controls_;
+    QHash<QWidget*, Control*> byWidget_;
+    std::unordered_map<unsigned long long, QTimer*> timers_;
+    std::unordered_map<std::string, QSoundEffect*> sounds_;
+    ControlEvents* events_ = nullptr;
+    std::unique_ptr<QLockFile> lock_;
+    QString lockName_;
+    std::mt19937 random_;
+    bool overrideCursor_ = false;
+    int syncing_ = 0;  // > 0 while the model is pushed into widgets: their signals are not user acts
+};
+
+}  // namespace sv::ui
