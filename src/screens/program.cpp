@@ -1,19 +1,55 @@
 #include "screens/program.h"
 
+#include "questions/frm_charge.h"
+#include "records/options.h"
+#include "screens/frm_bdema.h"
+#include "screens/pending_window.h"
+#include "support/frm_err.h"
+
 namespace sv {
 
 SavantoProgram::SavantoProgram() = default;
 SavantoProgram::~SavantoProgram() = default;
 
-void SavantoProgram::start(ui::App& app) { (void)app; }
+void SavantoProgram::start(ui::App& app) {
+    state::Module& m = module_;
+    m.CheminApp = app.programFolder();
+    m.CheminApp2 = m.CheminApp;
+    m.CrLf = "\r\n";
+    if (app.platform().previousInstance()) {
+        app.msgBox("Le programme est déja lancé.", ui::MsgButtons::Ok, ui::MsgIcon::Exclamation, "Savanto");
+        app.end();
+        return;
+    }
+    const records::Options o = records::readOptionsFile(m.CheminApp);
+    m.Quest = o.Quest;
+    m.SonYN = o.SonYN;
+    m.NomJ1 = o.NomJ1;
+    m.NomJ2 = o.NomJ2;
+    m.NomJ3 = o.NomJ3;
+    m.Minut = o.Minut;
+    m.Duree = o.Duree;
+    app.load("FrmBDema");
+}
 
 std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std::string& name) {
-    (void)app;
-    (void)name;
+    if (name == screens::FrmBDema::kName) return std::make_unique<screens::FrmBDema>(app, module_);
+    if (name == questions::FrmCharge::kName) return std::make_unique<questions::FrmCharge>(app, module_);
+    if (name == support::FrmErr::kName) return std::make_unique<support::FrmErr>(app, module_);
+    if (name == "FrmCSav") {
+        return std::make_unique<screens::PendingWindow>(app, module_, name,
+                                                        "Le plateau de jeu n'est pas encore prêt.\r\nRevenez bientôt !");
+    }
+    if (name == "FrmEntraine") {
+        return std::make_unique<screens::PendingWindow>(app, module_, name,
+                                                        "Le mode Quizz n'est pas encore prêt.\r\nRevenez bientôt !");
+    }
     return nullptr;
 }
 
-std::vector<std::string> SavantoProgram::windowNames() const { return {}; }
+std::vector<std::string> SavantoProgram::windowNames() const {
+    return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmEntraine"};
+}
 
 std::unique_ptr<ui::Program> makeSavantoProgram() { return std::make_unique<SavantoProgram>(); }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "state/module.h"
 #include "ui/app.h"
 
 namespace sv {
@@ -16,10 +17,11 @@ public:
     void start(ui::App& app) override;
     std::unique_ptr<ui::Window> createWindow(ui::App& app, const std::string& name) override;
     std::vector<std::string> windowNames() const override;
-    const ui::Fields& moduleFields() const override { return fields_; }
+    const ui::Fields& moduleFields() const override { return module_.fields(); }
+    state::Module& module() { return module_; }
 
 private:
-    ui::Fields fields_;
+    state::Module module_;
 };
 
 std::unique_ptr<ui::Program> makeSavantoProgram();

@@ -59,6 +59,9 @@ public:
     // 0 when the picture can be shown, else the run-time error number (53, 481).
     virtual int pictureError(const PictureRef& picture) = 0;
 
+    // The running program's own file.
+    virtual std::string executablePath() = 0;
+
     // The modification time of a file, as the wall clock tells it.
     virtual std::optional<DateTime> fileModified(const std::string& path) = 0;
 

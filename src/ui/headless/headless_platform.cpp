@@ -117,6 +117,12 @@ std::string normalise(const std::string& path) {
 }
 }  // namespace
 
+std::string HeadlessPlatform::executablePath() {
+    std::error_code ec;
+    const auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : p.string();
+}
+
 void HeadlessPlatform::fileWritten(const std::string& path) { written_[normalise(path)] = clockBase_ + now_ / 1000; }
 
 std::optional<DateTime> HeadlessPlatform::fileModified(const std::string& path) {

@@ -79,6 +79,7 @@ public:
     void setPointer(Pointer p) override { pointer_ = p; }
     int pictureError(const PictureRef& picture) override;
     std::optional<DateTime> fileModified(const std::string& path) override;
+    std::string executablePath() override;
     void fileWritten(const std::string& path) override;
     void programEnded() override { ended_ = true; }
 

@@ -557,6 +557,8 @@ std::optional<DateTime> QtPlatform::fileModified(const std::string& path) {
     return DateTime{t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
 }
 
+std::string QtPlatform::executablePath() { return QCoreApplication::applicationFilePath().toStdString(); }
+
 void QtPlatform::beginWindowMove(Window& window) {
     QWidget* w = widgetFor(window);
     if (!w) return;

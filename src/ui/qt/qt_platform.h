@@ -61,6 +61,7 @@ public:
     void setPointer(Pointer p) override;
     int pictureError(const PictureRef& picture) override;
     std::optional<DateTime> fileModified(const std::string& path) override;
+    std::string executablePath() override;
     void beginWindowMove(Window& window) override;
     void programEnded() override;
 

@@ -1,0 +1,81 @@
+// The variables every window shares, the six question tables and the game recap: one Module
+// object per running program.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "state/categories.h"
+#include "ui/fields.h"
+
+namespace sv::state {
+
+struct QuestionRecord {
+    std::string Question;
+    std::string Choix1, Choix2, Choix3, Choix4;  // all empty for an open question
+    std::string Reponse;
+    int Dispo = 0;  // 1: may still be drawn in this cycle; 0: already asked
+};
+
+inline constexpr int kSlots = 50;  // questions occupy slots 1..50; slot 0 is never written
+using QuestionTable = std::array<QuestionRecord, kSlots + 1>;
+
+inline constexpr int kRecapEntries = 50;  // entries 1..50
+
+struct RecapList {
+    std::array<std::string, kRecapEntries + 1> Quest;
+    std::array<std::string, kRecapEntries + 1> Rep;
+    std::array<int, kRecapEntries + 1> Juste{};
+    void clear() { *this = RecapList{}; }
+};
+
+class Module {
+public:
+    Module();
+    Module(const Module&) = delete;
+    Module& operator=(const Module&) = delete;
+
+    std::string CrLf;
+    std::string TexteMsg;
+    int RepMsg = 0;
+    std::string CheminApp;   // program folder, trailing separator
+    std::string CheminApp2;  // folder of the save and open dialogs
+    int TypePartie = 0;      // 1 one player, 2 two sides, 3 quiz
+    std::string NomJ1, NomJ2, NomJ3;
+    int SonYN = 0;
+    int Minut = 0;
+    int Duree = 0;
+    int NbPartJ1 = 0, NbPartJ2 = 0;
+    int RepJuste = 0;
+    int Quest = 0;
+    int NbQuestCat = 0;
+    std::string TypeCase;
+    std::string CleCat;
+    int JQuiJ = 0;
+    int ChoixFait = 0;
+    std::string RepEntraine;
+    std::string ErrTexte;
+    double ErrNum = 0;
+    int ErrLieu = 0;
+    int NbRapports = 0;
+    int NumPartie = 0;
+    int NbQuestSerie = 0;
+
+    // Live question tables, in category order, and the loader's staging copies.
+    QuestionTable TabGeo, TabDiv, TabHis, TabArt, TabSci, TabSpo;
+    std::array<QuestionTable, 6> staging;
+    // The live table of category 1..6, or of a key; null for an unknown key.
+    QuestionTable& table(int categoryIndex);
+    QuestionTable* tableByKey(const std::string& key);
+
+    // Recap: one-player game, side 1, side 2.
+    RecapList Recap, RecapJ1, RecapJ2;
+
+    const ui::Fields& fields() const { return fields_; }
+
+private:
+    void registerFields();
+    ui::Fields fields_;
+};
+
+}  // namespace sv::state
