@@ -46,7 +46,9 @@ bool cleanText(const std::string& s) {
 
 }  // namespace
 
-std::vector<std::string> validateQuestionSets() {
+std::vector<std::string> validateQuestionSets() { return validateQuestionSets(questionData); }
+
+std::vector<std::string> validateQuestionSets(const QuestionSource& questionData) {
     std::vector<std::string> problems;
     std::map<std::string, std::string> seen;  // normalised question -> where
     for (int set = 2; set <= 3; ++set) {

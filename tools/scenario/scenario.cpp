@@ -53,7 +53,8 @@ std::vector<Word> splitWords(const std::string& line) {
                         case 'r': w.text += '\r'; break;
                         case 'n': w.text += '\n'; break;
                         case 't': w.text += '\t'; break;
-                        default: throw std::runtime_error(std::string("unknown escape \\") + e);
+                        // Any other backslash stays, so that patterns can say \d or \.
+                        default: w.text += '\\'; w.text += e; break;
                     }
                     i += 2;
                     continue;
