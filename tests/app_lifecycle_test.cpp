@@ -67,10 +67,10 @@ TEST_F(Lifecycle, MessageBoxesTakeQueuedAnswersElseTheirDefaultButton) {
     EXPECT_EQ(w.Reponse, ui::kMsgNo);
     app->userClick(w.CmdOk);
     EXPECT_EQ(w.Reponse, ui::kMsgYes);
-    ui::MessageBoxSpec spec{"?", ui::MsgButtons::YesNoCancel, ui::MsgIcon::Question, "Savanto", 3};
-    EXPECT_EQ(ui::HeadlessPlatform::defaultAnswer(spec), ui::kMsgCancel);
+    ui::MessageBoxSpec request{"?", ui::MsgButtons::YesNoCancel, ui::MsgIcon::Question, "Savanto", 3};
+    EXPECT_EQ(ui::HeadlessPlatform::defaultAnswer(request), ui::kMsgCancel);
     ASSERT_EQ(platform.messageBoxes().size(), 2u);
-    EXPECT_EQ(platform.messageBoxes()[0].spec.title, "Savanto");
+    EXPECT_EQ(platform.messageBoxes()[0].request.title, "Savanto");
 }
 
 TEST_F(Lifecycle, AnErrorNoHandlerTrappedIsShownAndTheProgramGoesOn) {
@@ -78,8 +78,8 @@ TEST_F(Lifecycle, AnErrorNoHandlerTrappedIsShownAndTheProgramGoesOn) {
     w.CmdOk.onClick = [&] { w.LblArr(9).setCaption("x"); };
     app->userClick(w.CmdOk);
     ASSERT_EQ(platform.messageBoxes().size(), 1u);
-    EXPECT_EQ(platform.messageBoxes()[0].spec.icon, ui::MsgIcon::Critical);
-    EXPECT_NE(platform.messageBoxes()[0].spec.text.find("340"), std::string::npos);
+    EXPECT_EQ(platform.messageBoxes()[0].request.icon, ui::MsgIcon::Critical);
+    EXPECT_NE(platform.messageBoxes()[0].request.text.find("340"), std::string::npos);
     EXPECT_FALSE(app->ended());
 }
 

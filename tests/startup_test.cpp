@@ -13,7 +13,7 @@ TEST_F(Startup, ASecondInstanceSaysSoAndEnds) {
     app->start();
     EXPECT_TRUE(app->ended());
     ASSERT_EQ(platform.messageBoxes().size(), 1u);
-    const auto& box = platform.messageBoxes()[0].spec;
+    const auto& box = platform.messageBoxes()[0].request;
     EXPECT_EQ(box.text, "Le programme est déja lancé.");
     EXPECT_EQ(box.title, "Savanto");
     EXPECT_EQ(box.icon, ui::MsgIcon::Exclamation);
@@ -76,8 +76,8 @@ TEST_F(Startup, TheThirdProblemReportOfARunEndsTheProgram) {
     EXPECT_EQ(m->NbRapports, 3);
     EXPECT_TRUE(app->ended());
     ASSERT_EQ(platform.messageBoxes().size(), 1u);
-    EXPECT_EQ(platform.messageBoxes()[0].spec.text, "Arrêt du programme suite à une erreur récursive.");
-    EXPECT_EQ(platform.messageBoxes()[0].spec.icon, ui::MsgIcon::Critical);
+    EXPECT_EQ(platform.messageBoxes()[0].request.text, "Arrêt du programme suite à une erreur récursive.");
+    EXPECT_EQ(platform.messageBoxes()[0].request.icon, ui::MsgIcon::Critical);
 }
 
 }  // namespace sv::test

@@ -24,10 +24,10 @@ public:
     virtual void disarmTimer(Timer& timer) = 0;
 
     // A modal message box; returns 1 (OK), 2 (Cancel), 6 (Yes) or 7 (No).
-    virtual int messageBox(const MessageBoxSpec& spec) = 0;
+    virtual int messageBox(const MessageBoxSpec& request) = 0;
 
     // Open or save dialog: the chosen full path, or nullopt when cancelled.
-    virtual std::optional<std::string> fileDialog(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> fileDialog(const FileDialogSpec& request) = 0;
 
     // Plays a WAV file without waiting for it; a missing file or no audio stays silent.
     virtual void playSound(const std::string& path) = 0;

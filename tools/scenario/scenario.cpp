@@ -830,8 +830,8 @@ void Runner::expect(const std::vector<Word>& w) {
     const auto& sounds = platform_->sounds();
     const auto& shell = platform_->shellRequests();
     auto describeBox = [](const ui::HeadlessPlatform::MessageBoxEntry& b) {
-        return "msgbox " + show(b.spec.title) + " " + buttonsName(b.spec.buttons) + " " + iconName(b.spec.icon) + " " +
-               show(b.spec.text);
+        return "msgbox " + show(b.request.title) + " " + buttonsName(b.request.buttons) + " " + iconName(b.request.icon) + " " +
+               show(b.request.text);
     };
     if (what == "msgbox" && !w[1].quoted) {
         const bool pattern = w.size() == 7;
@@ -840,8 +840,8 @@ void Runner::expect(const std::vector<Word>& w) {
                                      (pattern ? "~ " : "") + show(expectedText);
         if (boxesSeen_ >= boxes.size()) return fail(expected, "no message box");
         const auto& b = boxes[boxesSeen_++];
-        const bool ok = b.spec.title == w[2].text && w[3].text == buttonsName(b.spec.buttons) &&
-                        w[4].text == iconName(b.spec.icon) && matches(b.spec.text, expectedText, pattern);
+        const bool ok = b.request.title == w[2].text && w[3].text == buttonsName(b.request.buttons) &&
+                        w[4].text == iconName(b.request.icon) && matches(b.request.text, expectedText, pattern);
         return ok ? pass() : fail(expected, describeBox(b));
     }
     if (what == "no-msgbox") {

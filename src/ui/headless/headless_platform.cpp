@@ -49,40 +49,40 @@ void HeadlessPlatform::advance(std::int64_t ms) {
     now_ = target;
 }
 
-int HeadlessPlatform::defaultAnswer(const MessageBoxSpec& spec) {
+int HeadlessPlatform::defaultAnswer(const MessageBoxSpec& request) {
     static const int ok[] = {kMsgOk};
     static const int okCancel[] = {kMsgOk, kMsgCancel};
     static const int yesNo[] = {kMsgYes, kMsgNo};
     static const int yesNoCancel[] = {kMsgYes, kMsgNo, kMsgCancel};
     const int* buttons = ok;
     int count = 1;
-    switch (spec.buttons) {
+    switch (request.buttons) {
         case MsgButtons::Ok: break;
         case MsgButtons::OkCancel: buttons = okCancel; count = 2; break;
         case MsgButtons::YesNo: buttons = yesNo; count = 2; break;
         case MsgButtons::YesNoCancel: buttons = yesNoCancel; count = 3; break;
     }
-    const int k = spec.defaultButton >= 1 && spec.defaultButton <= count ? spec.defaultButton : 1;
+    const int k = request.defaultButton >= 1 && request.defaultButton <= count ? request.defaultButton : 1;
     return buttons[k - 1];
 }
 
-int HeadlessPlatform::messageBox(const MessageBoxSpec& spec) {
-    int answer = defaultAnswer(spec);
+int HeadlessPlatform::messageBox(const MessageBoxSpec& request) {
+    int answer = defaultAnswer(request);
     if (!answers_.empty()) {
         answer = answers_.front();
         answers_.pop_front();
     }
-    boxes_.push_back({spec, answer});
+    boxes_.push_back({request, answer});
     return answer;
 }
 
-std::optional<std::string> HeadlessPlatform::fileDialog(const FileDialogSpec& spec) {
+std::optional<std::string> HeadlessPlatform::fileDialog(const FileDialogSpec& request) {
     std::optional<std::string> answer;
     if (!dialogs_.empty()) {
         answer = dialogs_.front();
         dialogs_.pop_front();
     }
-    dialogLog_.push_back({spec, answer});
+    dialogLog_.push_back({request, answer});
     return answer;
 }
 

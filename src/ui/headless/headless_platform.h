@@ -44,11 +44,11 @@ public:
 
     // --- logs ---
     struct MessageBoxEntry {
-        MessageBoxSpec spec;
+        MessageBoxSpec request;
         int answer = 0;
     };
     struct DialogEntry {
-        FileDialogSpec spec;
+        FileDialogSpec request;
         std::optional<std::string> answer;
     };
     struct ShellEntry {
@@ -64,8 +64,8 @@ public:
     // --- Platform ---
     void armTimer(Timer& timer, int ms) override;
     void disarmTimer(Timer& timer) override;
-    int messageBox(const MessageBoxSpec& spec) override;
-    std::optional<std::string> fileDialog(const FileDialogSpec& spec) override;
+    int messageBox(const MessageBoxSpec& request) override;
+    std::optional<std::string> fileDialog(const FileDialogSpec& request) override;
     void playSound(const std::string& path) override { sounds_.push_back(path); }
     int shellOpen(const std::string& target, const std::string& parameters, const std::string& folder) override;
     void setClipboardText(const std::string& text) override { clipboard_ = text; }
@@ -84,7 +84,7 @@ public:
     void programEnded() override { ended_ = true; }
 
     // The answer a message box takes when nothing is queued: its default button.
-    static int defaultAnswer(const MessageBoxSpec& spec);
+    static int defaultAnswer(const MessageBoxSpec& request);
 
 private:
     struct Due {

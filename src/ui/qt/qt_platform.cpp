@@ -380,12 +380,12 @@ QWidget* QtPlatform::topWidgetForDialogs() const {
     return nullptr;
 }
 
-int QtPlatform::messageBox(const MessageBoxSpec& spec) {
+int QtPlatform::messageBox(const MessageBoxSpec& request) {
     QMessageBox box(topWidgetForDialogs());
-    box.setWindowTitle(qs(spec.title));
-    box.setText(qsLines(spec.text));
+    box.setWindowTitle(qs(request.title));
+    box.setText(qsLines(request.text));
     box.setTextFormat(Qt::PlainText);
-    switch (spec.icon) {
+    switch (request.icon) {
         case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
         case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
         case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
@@ -398,7 +398,7 @@ int QtPlatform::messageBox(const MessageBoxSpec& spec) {
         int code;
     };
     std::vector<B> wanted;
-    switch (spec.buttons) {
+    switch (request.buttons) {
         case MsgButtons::Ok: wanted = {{"OK", QMessageBox::AcceptRole, kMsgOk}}; break;
         case MsgButtons::OkCancel:
             wanted = {{"OK", QMessageBox::AcceptRole, kMsgOk}, {"Annuler", QMessageBox::RejectRole, kMsgCancel}};
@@ -414,8 +414,8 @@ int QtPlatform::messageBox(const MessageBoxSpec& spec) {
     }
     std::vector<QPushButton*> buttons;
     for (const B& b : wanted) buttons.push_back(box.addButton(QString::fromUtf8(b.text), b.role));
-    const std::size_t def = spec.defaultButton >= 1 && static_cast<std::size_t>(spec.defaultButton) <= buttons.size()
-                                ? static_cast<std::size_t>(spec.defaultButton - 1)
+    const std::size_t def = request.defaultButton >= 1 && static_cast<std::size_t>(request.defaultButton) <= buttons.size()
+                                ? static_cast<std::size_t>(request.defaultButton - 1)
                                 : 0;
     box.setDefaultButton(buttons[def]);
     // Escape answers Cancel where there is one, OK on a box with only OK.
@@ -436,14 +436,14 @@ int QtPlatform::messageBox(const MessageBoxSpec& spec) {
     return wanted.back().code;
 }
 
-std::optional<std::string> QtPlatform::fileDialog(const FileDialogSpec& spec) {
-    QFileDialog dialog(topWidgetForDialogs(), qs(spec.title), qs(spec.initialFolder));
+std::optional<std::string> QtPlatform::fileDialog(const FileDialogSpec& request) {
+    QFileDialog dialog(topWidgetForDialogs(), qs(request.title), qs(request.initialFolder));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(spec.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.overwritePrompt);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     // "Label (*.ext)|*.ext|" pairs become Qt's "Label (*.ext)" filters.
-    const QStringList parts = qs(spec.filter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    const QStringList parts = qs(request.filter).split(QLatin1Char('|'), Qt::SkipEmptyParts);
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) filters << parts[i].trimmed();
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
@@ -451,11 +451,11 @@ std::optional<std::string> QtPlatform::fileDialog(const FileDialogSpec& spec) {
         const QString pattern = parts[1];
         if (pattern.startsWith(QStringLiteral("*."))) dialog.setDefaultSuffix(pattern.mid(2));
     }
-    if (!spec.fileName.empty()) dialog.selectFile(qs(spec.fileName));
+    if (!request.fileName.empty()) dialog.selectFile(qs(request.fileName));
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
-    dialog.setLabelText(QFileDialog::Accept, spec.save ? QStringLiteral("Enregistrer") : QStringLiteral("Ouvrir"));
+    dialog.setLabelText(QFileDialog::Accept, request.save ? QStringLiteral("Enregistrer") : QStringLiteral("Ouvrir"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();

@@ -46,8 +46,8 @@ public:
     // --- Platform ---
     void armTimer(Timer& timer, int ms) override;
     void disarmTimer(Timer& timer) override;
-    int messageBox(const MessageBoxSpec& spec) override;
-    std::optional<std::string> fileDialog(const FileDialogSpec& spec) override;
+    int messageBox(const MessageBoxSpec& request) override;
+    std::optional<std::string> fileDialog(const FileDialogSpec& request) override;
     void playSound(const std::string& path) override;
     int shellOpen(const std::string& target, const std::string& parameters, const std::string& folder) override;
     void setClipboardText(const std::string& text) override;
