@@ -11,6 +11,9 @@
 int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Savanto"));
+    // The program ends when its logic says so, not when no window happens to be shown (between
+    // the loading window and the board, none is).
+    QApplication::setQuitOnLastWindowClosed(false);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QTranslator qtFrench;
     if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

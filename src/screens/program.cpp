@@ -1,5 +1,6 @@
 #include "screens/program.h"
 
+#include "board/frm_csav.h"
 #include "questions/frm_charge.h"
 #include "records/options.h"
 #include "screens/frm_bdema.h"
@@ -36,10 +37,8 @@ std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std
     if (name == screens::FrmBDema::kName) return std::make_unique<screens::FrmBDema>(app, module_);
     if (name == questions::FrmCharge::kName) return std::make_unique<questions::FrmCharge>(app, module_);
     if (name == support::FrmErr::kName) return std::make_unique<support::FrmErr>(app, module_);
-    if (name == "FrmCSav") {
-        return std::make_unique<screens::PendingWindow>(app, module_, name,
-                                                        "Le plateau de jeu n'est pas encore prêt.\r\nRevenez bientôt !");
-    }
+    if (name == board::FrmCSav::kName) return std::make_unique<board::FrmCSav>(app, module_);
+    if (name == "FrmQuest") return std::make_unique<screens::SilentWindow>(app, name);
     if (name == "FrmEntraine") {
         return std::make_unique<screens::PendingWindow>(app, module_, name,
                                                         "Le mode Quizz n'est pas encore prêt.\r\nRevenez bientôt !");
@@ -48,7 +47,7 @@ std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std
 }
 
 std::vector<std::string> SavantoProgram::windowNames() const {
-    return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmEntraine"};
+    return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmQuest", "FrmEntraine"};
 }
 
 std::unique_ptr<ui::Program> makeSavantoProgram() { return std::make_unique<SavantoProgram>(); }

@@ -11,6 +11,8 @@
 #include <QRadialGradient>
 #include <cmath>
 
+#include "board/board_model.h"
+
 namespace {
 
 // The six category colours, in category order: blue, pink, yellow, brown, green, orange.
@@ -83,6 +85,293 @@ QImage dialogBackground() {
     return img;
 }
 
+
+// --- the board ---------------------------------------------------------------------------
+
+QRectF zoneRect(int n) {
+    const auto& z = sv::board::kZones[static_cast<std::size_t>(n)];
+    return QRectF(z.left / 15.0, z.top / 15.0, z.width / 15.0, z.height / 15.0);
+}
+
+QColor squareColour(int n) {
+    const int c = sv::board::squareCategory(n);
+    return c == 0 ? QColor(250, 250, 246) : kCategory[c - 1];
+}
+
+// A light panel with a coloured rim, for the texts laid over the board.
+void panel(QPainter& p, const QPainterPath& shape, QColor rim) {
+    p.save();
+    p.fillPath(shape, QColor(250, 246, 232, 235));
+    p.setPen(QPen(rim, 2));
+    p.drawPath(shape);
+    p.restore();
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& pt : points) {
+        if (first) path.moveTo(pt); else path.lineTo(pt);
+        first = false;
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QImage boardBackground() {
+    QImage img(599, 598, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(QPointF(300, 300), 430);
+    g.setColorAt(0, QColor(40, 78, 150));
+    g.setColorAt(1, QColor(12, 24, 62));
+    p.fillRect(img.rect(), g);
+
+    // The track joining the squares: round the ring and along the spokes.
+    QPen track(QColor(8, 16, 40, 200), 26, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(track);
+    QPainterPath ring;
+    for (int n = 1; n <= 42; ++n) {
+        const QPointF c = zoneRect(n).center();
+        if (n == 1) ring.moveTo(c); else ring.lineTo(c);
+    }
+    ring.closeSubpath();
+    p.drawPath(ring);
+    for (const auto& spoke : sv::board::kSpokes) {
+        QPainterPath path(zoneRect(spoke[0]).center());
+        for (int k = 1; k < 7; ++k) path.lineTo(zoneRect(spoke[k]).center());
+        p.drawPath(path);
+    }
+
+    // Panels in the free places: the corners, the top and bottom triangles, the side trays.
+    const QColor red(200, 40, 40), blue(40, 90, 200), gold(214, 180, 96);
+    panel(p, polygon({{4, 4}, {130, 4}, {130, 32}, {104, 116}, {4, 116}}), red);
+    panel(p, polygon({{595, 4}, {469, 4}, {469, 32}, {495, 116}, {595, 116}}), blue);
+    panel(p, polygon({{4, 506}, {130, 506}, {130, 594}, {4, 594}}), gold);
+    panel(p, polygon({{595, 506}, {469, 506}, {469, 594}, {595, 594}}), gold);
+    panel(p, polygon({{218, 90}, {382, 90}, {306, 250}, {294, 250}}), gold);
+    panel(p, polygon({{294, 348}, {306, 348}, {372, 498}, {228, 498}}), gold);
+    panel(p, polygon({{84, 236}, {220, 236}, {220, 266}, {84, 266}}), red);
+    panel(p, polygon({{379, 236}, {515, 236}, {515, 266}, {379, 266}}), blue);
+    panel(p, polygon({{98, 340}, {214, 340}, {214, 370}, {98, 370}}), gold);
+    panel(p, polygon({{385, 340}, {501, 340}, {501, 370}, {385, 370}}), gold);
+
+    // The squares.
+    for (int n = 1; n < sv::board::kSquares; ++n) {
+        const QRectF r = zoneRect(n).adjusted(2, 2, -2, -2);
+        const bool hq = sv::board::isHeadquarters(n);
+        QColor fill = squareColour(n);
+        QLinearGradient shade(r.topLeft(), r.bottomRight());
+        shade.setColorAt(0, fill.lighter(125));
+        shade.setColorAt(1, fill.darker(hq ? 125 : 110));
+        p.setPen(QPen(QColor(20, 20, 30), hq ? 2.5 : 1.5));
+        p.setBrush(shade);
+        p.drawRoundedRect(r, hq ? 10 : 5, hq ? 10 : 5);
+        if (hq) {
+            // A wedge in a ring: the square that wins the category's wedge.
+            const QPointF c = r.center();
+            const double rad = std::min(r.width(), r.height()) / 2 - 6;
+            p.setPen(QPen(QColor(255, 255, 255), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(c, rad, rad);
+            QPainterPath wedge;
+            wedge.moveTo(c);
+            wedge.arcTo(QRectF(c.x() - rad, c.y() - rad, 2 * rad, 2 * rad), 60, 60);
+            wedge.closeSubpath();
+            p.fillPath(wedge, QColor(255, 255, 255));
+        } else if (sv::board::isRollAgain(n)) {
+            // A little die: roll again.
+            const QPointF c = r.center();
+            const QRectF die(c.x() - 7, c.y() - 7, 14, 14);
+            p.setPen(QPen(QColor(60, 60, 70), 1.2));
+            p.setBrush(QColor(255, 255, 255));
+            p.drawRoundedRect(die, 3, 3);
+            p.setBrush(QColor(40, 40, 50));
+            p.setPen(Qt::NoPen);
+            p.drawEllipse(QPointF(c.x() - 3.5, c.y() - 3.5), 1.5, 1.5);
+            p.drawEllipse(c, 1.5, 1.5);
+            p.drawEllipse(QPointF(c.x() + 3.5, c.y() + 3.5), 1.5, 1.5);
+        }
+    }
+    // The centre: the six categories round a gold hub.
+    const QRectF centre = zoneRect(0);
+    const QPointF c = centre.center();
+    const double rad = std::min(centre.width(), centre.height()) / 2 + 2;
+    p.setPen(QPen(QColor(20, 20, 30), 3));
+    p.setBrush(QColor(250, 246, 232));
+    p.drawEllipse(c, rad + 3, rad + 3);
+    drawWheel(p, c, rad);
+    QRadialGradient hub(c, 14);
+    hub.setColorAt(0, QColor(255, 236, 160));
+    hub.setColorAt(1, gold);
+    p.setBrush(hub);
+    p.setPen(QPen(QColor(120, 90, 30), 1.5));
+    p.drawEllipse(c, 13, 13);
+    return img;
+}
+
+// --- pieces and buttons ----------------------------------------------------------------------
+
+QImage transparent(int w, int h) {
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+QImage token(QColor colour) {
+    QImage img = transparent(28, 28);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(QPointF(10, 9), 18);
+    g.setColorAt(0, colour.lighter(150));
+    g.setColorAt(1, colour.darker(130));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(20, 20, 20), 1.5));
+    p.drawEllipse(QPointF(14, 14), 12.5, 12.5);
+    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
+    for (int k = 0; k < 6; ++k) {
+        const double a = (90 - k * 60) * M_PI / 180;
+        p.drawLine(QPointF(14, 14), QPointF(14 + 10 * std::cos(a), 14 - 10 * std::sin(a)));
+    }
+    return img;
+}
+
+// The wedge k (0..5) laid over a token: its sector, transparent elsewhere.
+QImage overlay(int k) {
+    QImage img = transparent(28, 28);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath wedge;
+    wedge.moveTo(14, 14);
+    wedge.arcTo(QRectF(4, 4, 20, 20), 90 - k * 60, -60);
+    wedge.closeSubpath();
+    p.fillPath(wedge, kCategory[k]);
+    p.setPen(QPen(QColor(255, 255, 255), 1));
+    p.drawPath(wedge);
+    return img;
+}
+
+// A slot of a side's camembert: 20 x 25, the wedge of category k (0..5) or empty (-1).
+QImage slot(int k, QColor rim) {
+    QImage img(20, 25, QImage::Format_RGB32);
+    img.fill(QColor(250, 246, 232));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(rim, 1.5));
+    p.setBrush(QColor(236, 230, 212));
+    p.drawRoundedRect(QRectF(1, 1, 18, 23), 3, 3);
+    if (k >= 0) {
+        QPainterPath wedge = polygon({{10, 20}, {3.5, 6}, {16.5, 6}});
+        QPainterPath top;
+        top.moveTo(10, 20);
+        top.arcTo(QRectF(-4, 6 - 14 + 14 - 14, 28, 28), 0, 0);
+        p.fillPath(wedge, kCategory[k]);
+        p.setPen(QPen(QColor(30, 30, 30), 1));
+        p.drawPath(wedge);
+    }
+    return img;
+}
+
+QImage dieFace(int v) {
+    QImage img = transparent(32, 32);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 32, 32);
+    g.setColorAt(0, QColor(255, 255, 255));
+    g.setColorAt(1, QColor(222, 218, 206));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(30, 30, 40), 1.5));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(v == 1 ? QColor(200, 30, 30) : QColor(25, 25, 35));
+    auto pip = [&](double x, double y) { p.drawEllipse(QPointF(x, y), 2.8, 2.8); };
+    const double a = 9, b = 16, c = 23;
+    if (v % 2 == 1) pip(b, b);
+    if (v >= 2) { pip(a, a); pip(c, c); }
+    if (v >= 4) { pip(c, a); pip(a, c); }
+    if (v == 6) { pip(a, b); pip(c, b); }
+    return img;
+}
+
+QImage disc(QColor colour) {
+    QImage img = transparent(14, 14);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(QPointF(5, 5), 9);
+    g.setColorAt(0, colour.lighter(140));
+    g.setColorAt(1, colour.darker(120));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.drawEllipse(QPointF(7, 7), 6, 6);
+    return img;
+}
+
+// Minimise (cross = false) or close button, plain or lit.
+QImage windowButton(bool cross, bool lit) {
+    QImage img = transparent(18, 18);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(lit ? (cross ? QColor(210, 50, 50) : QColor(70, 130, 220)) : QColor(250, 246, 232));
+    p.setPen(QPen(QColor(30, 30, 40), 1.2));
+    p.drawRoundedRect(QRectF(1, 1, 16, 16), 4, 4);
+    p.setPen(QPen(lit ? QColor(255, 255, 255) : QColor(30, 30, 40), 2, Qt::SolidLine, Qt::RoundCap));
+    if (cross) {
+        p.drawLine(QPointF(5.5, 5.5), QPointF(12.5, 12.5));
+        p.drawLine(QPointF(12.5, 5.5), QPointF(5.5, 12.5));
+    } else {
+        p.drawLine(QPointF(5, 12.5), QPointF(13, 12.5));
+    }
+    return img;
+}
+
+// 24 x 24 round icons: the sound, time, help, internet and mail commands.
+QImage icon(const QString& what, bool on, bool lit = false) {
+    QImage img = transparent(26, 26);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(30, 40, 70);
+    p.setBrush(lit ? QColor(255, 214, 120) : QColor(250, 246, 232));
+    p.setPen(QPen(ink, 1.2));
+    p.drawEllipse(QPointF(13, 13), 11.5, 11.5);
+    p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(ink);
+    if (what == QLatin1String("son")) {
+        p.drawPolygon(QPolygonF({{6, 10.5}, {9, 10.5}, {13, 7}, {13, 19}, {9, 15.5}, {6, 15.5}}));
+        p.setBrush(Qt::NoBrush);
+        if (on) {
+            p.drawArc(QRectF(11, 9, 7, 8), -60 * 16, 120 * 16);
+            p.drawArc(QRectF(11, 6.5, 11, 13), -60 * 16, 120 * 16);
+        }
+    } else if (what == QLatin1String("temps")) {
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(8.5, 6.5), QPointF(17.5, 6.5));
+        p.drawLine(QPointF(8.5, 19.5), QPointF(17.5, 19.5));
+        p.drawPolyline(QPolygonF({{9.5, 6.5}, {13, 13}, {9.5, 19.5}}));
+        p.drawPolyline(QPolygonF({{16.5, 6.5}, {13, 13}, {16.5, 19.5}}));
+        p.setBrush(QColor(214, 170, 60));
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(QPolygonF({{10.5, 19}, {15.5, 19}, {13, 15.5}}));
+    } else if (what == QLatin1String("aide")) {
+        QFont f(QStringLiteral("Liberation Sans"), 12, QFont::Bold);
+        p.setFont(f);
+        p.drawText(QRectF(0, 0, 26, 26), Qt::AlignCenter, QStringLiteral("?"));
+    } else if (what == QLatin1String("internet")) {
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(13, 13), 7, 7);
+        p.drawEllipse(QRectF(10, 6, 6, 14));
+        p.drawLine(QPointF(6, 13), QPointF(20, 13));
+    } else if (what == QLatin1String("mail")) {
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(6.5, 8.5, 13, 9));
+        p.drawPolyline(QPolygonF({{6.5, 8.5}, {13, 14}, {19.5, 8.5}}));
+    }
+    if (!on) {
+        p.setPen(QPen(QColor(200, 30, 30), 2.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(6, 20), QPointF(20, 6));
+    }
+    return img;
+}
+
 bool save(const QImage& img, const QDir& dir, const QString& name) {
     return img.save(dir.filePath(name));
 }
@@ -100,5 +389,32 @@ int main(int argc, char** argv) {
     dir.mkpath(QStringLiteral("."));
     bool ok = save(startBackground(), dir, QStringLiteral("WFenet.png"));
     ok = ok && save(dialogBackground(), dir, QStringLiteral("FENETRE.png"));
+    ok = ok && save(boardBackground(), dir, QStringLiteral("WFond.png"));
+    ok = ok && save(token(QColor(210, 40, 40)), dir, QStringLiteral("JETON1.png"));
+    ok = ok && save(token(QColor(40, 90, 210)), dir, QStringLiteral("JETON2.png"));
+    const char* codes[6] = {"B", "R", "J", "M", "V", "O"};
+    for (int k = 0; k < 6; ++k) {
+        ok = ok && save(overlay(k), dir, QStringLiteral("PART") + QLatin1String(codes[k]) + QStringLiteral(".png"));
+        ok = ok && save(slot(k, QColor(200, 40, 40)), dir, QStringLiteral("CAM1%1.png").arg(k + 1));
+        ok = ok && save(slot(k, QColor(40, 90, 200)), dir, QStringLiteral("CAM2%1.png").arg(k + 1));
+    }
+    ok = ok && save(slot(-1, QColor(200, 40, 40)), dir, QStringLiteral("CAM17.png"));
+    ok = ok && save(slot(-1, QColor(40, 90, 200)), dir, QStringLiteral("CAM27.png"));
+    for (int v = 1; v <= 6; ++v) ok = ok && save(dieFace(v), dir, QStringLiteral("DE%1.png").arg(v));
+    ok = ok && save(disc(QColor(250, 140, 20)), dir, QStringLiteral("TOURORA.png"));
+    ok = ok && save(disc(QColor(150, 150, 150)), dir, QStringLiteral("TOURGRIS.png"));
+    ok = ok && save(windowButton(false, true), dir, QStringLiteral("REDUIRE1.png"));
+    ok = ok && save(windowButton(false, false), dir, QStringLiteral("REDUIRE2.png"));
+    ok = ok && save(windowButton(true, true), dir, QStringLiteral("FERMER1.png"));
+    ok = ok && save(windowButton(true, false), dir, QStringLiteral("FERMER2.png"));
+    ok = ok && save(icon(QStringLiteral("son"), true), dir, QStringLiteral("SONOK.png"));
+    ok = ok && save(icon(QStringLiteral("son"), false), dir, QStringLiteral("SONHS.png"));
+    ok = ok && save(icon(QStringLiteral("temps"), true), dir, QStringLiteral("TPSOK.png"));
+    ok = ok && save(icon(QStringLiteral("temps"), false), dir, QStringLiteral("TPSHS.png"));
+    for (const char* what : {"aide", "internet", "mail"}) {
+        const QString name = QString::fromLatin1(what).left(4).toUpper();
+        ok = ok && save(icon(QString::fromLatin1(what), true, true), dir, name + QStringLiteral("1.png"));
+        ok = ok && save(icon(QString::fromLatin1(what), true, false), dir, name + QStringLiteral("2.png"));
+    }
     return ok ? 0 : 1;
 }

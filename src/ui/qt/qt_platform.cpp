@@ -757,12 +757,17 @@ void QtPlatform::syncControl(Control& c) {
     ++syncing_;
     w->setGeometry(px(c.left()), px(c.top()), px(c.width()), px(c.height()));
     w->setVisible(c.visible());
-    w->setEnabled(c.enabled());
+    // A disabled picture still looks the same (it only stops reacting); other controls grey.
+    w->setEnabled(c.enabled() || c.kind() == ControlKind::Picture);
     w->setFont(qfont(c.font()));
     QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, qcolor(c.foreColor()));
-    pal.setColor(QPalette::ButtonText, qcolor(c.foreColor()));
-    pal.setColor(QPalette::Text, qcolor(c.foreColor()));
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::WindowText, qcolor(c.foreColor()));
+        pal.setColor(group, QPalette::ButtonText, qcolor(c.foreColor()));
+        pal.setColor(group, QPalette::Text, qcolor(c.foreColor()));
+    }
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 150, 150));
     if (c.backColor() >= 0) {
         pal.setColor(QPalette::Window, qcolor(c.backColor()));
         pal.setColor(QPalette::Base, qcolor(c.backColor()));

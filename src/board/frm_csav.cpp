@@ -1,0 +1,741 @@
+#include "board/frm_csav.h"
+
+#include "board/board_model.h"
+#include "records/options.h"
+#include "support/mail.h"
+#include "support/report.h"
+#include "ui/app.h"
+#include "ui/files.h"
+
+namespace sv::board {
+
+namespace {
+
+constexpr int kWidth = 8985;
+constexpr int kHeight = 8970;
+constexpr int kToken = 420;          // tokens and overlays, 28 pixels
+constexpr int kRestingLeft = -3000;  // overlays of wedges not held lie outside the window
+constexpr ui::Color kHover = 16576;  // orange: red 192, green 64, blue 0
+constexpr ui::Color kRed = ui::rgb(190, 30, 30);
+constexpr ui::Color kBlue = ui::rgb(30, 70, 190);
+constexpr ui::Color kInk = ui::rgb(25, 30, 50);
+
+// Pixels of the board picture to twips.
+constexpr ui::Rect px(int x, int y, int w, int h) { return {x * 15, y * 15, w * 15, h * 15}; }
+
+const char* const kOverlayNames[2][6] = {{"ParB1", "ParR1", "ParJ1", "ParM1", "ParV1", "ParO1"},
+                                         {"ParB2", "ParR2", "ParJ2", "ParM2", "ParV2", "ParO2"}};
+const char* const kOverlayPictures[6] = {"PARTB", "PARTR", "PARTJ", "PARTM", "PARTV", "PARTO"};
+
+std::string lines(std::initializer_list<const char*> parts, const std::string& crlf) {
+    std::string out;
+    bool first = true;
+    for (const char* p : parts) {
+        if (!first) out += crlf;
+        out += p;
+        first = false;
+    }
+    return out;
+}
+
+int number(const std::string& s) {
+    try {
+        return std::stoi(s);
+    } catch (...) {
+        return 0;
+    }
+}
+
+}  // namespace
+
+FrmCSav::FrmCSav(ui::App& app, state::Module& m)
+    : ui::Window(app, kName),
+      ImgFond(picture("ImgFond", {0, 0, kWidth, kHeight})),
+      LblJ1(text("LblJ1", px(26, 7, 102, 18), "")),
+      LblJ2(text("LblJ2", px(491, 7, 102, 18), "")),
+      LblQues1(text("LblQues1", px(100, 28, 28, 14), "0")),
+      LblQuesR1(text("LblQuesR1", px(100, 42, 28, 14), "0")),
+      LblQuesF1(text("LblQuesF1", px(100, 56, 28, 14), "0")),
+      LblScor1(text("LblScor1", px(12, 86, 44, 20), "0")),
+      LblQues2(text("LblQues2", px(564, 28, 28, 14), "0")),
+      LblQuesR2(text("LblQuesR2", px(564, 42, 28, 14), "0")),
+      LblQuesF2(text("LblQuesF2", px(564, 56, 28, 14), "0")),
+      LblScor2(text("LblScor2", px(492, 86, 44, 20), "0")),
+      Img1Ora(art("Img1Ora", px(9, 9, 14, 14), "TOURORA")),
+      Img1Gris(art("Img1Gris", px(9, 9, 14, 14), "TOURGRIS")),
+      Img2Ora(art("Img2Ora", px(474, 9, 14, 14), "TOURORA")),
+      Img2Gris(art("Img2Gris", px(474, 9, 14, 14), "TOURGRIS")),
+      LblN(text("LblN", px(222, 93, 156, 16), "")),
+      LblInfo(text("LblInfo", px(228, 110, 144, 138), "")),
+      LblLance(text("LblLance", px(246, 446, 108, 17), "Lancer le dé")),
+      LblQuest(text("LblQuest", px(238, 468, 124, 20), "QUESTION")),
+      LblNew(text("LblNew", px(14, 513, 110, 16), "Nouvelle partie")),
+      LblQuit(text("LblQuit", px(14, 571, 110, 16), "Quitter")),
+      LblPos(text("LblPos", px(477, 544, 110, 16), "Récapitulatif")),
+      LblEnr(text("LblEnr", px(14, 551, 110, 16), "Enregistrer")),
+      LblOpen(text("LblOpen", px(14, 532, 110, 16), "Ouvrir")),
+      LblMeilleurs(text("LblMeilleurs", px(477, 520, 110, 16), "Meilleurs scores")),
+      But1(art("But1", px(418, 4, 18, 18), "REDUIRE1")),
+      But11(art("But11", px(418, 4, 18, 18), "REDUIRE2")),
+      But2(art("But2", px(440, 4, 18, 18), "FERMER1")),
+      But22(art("But22", px(440, 4, 18, 18), "FERMER2")),
+      ImgSonOK(art("ImgSonOK", px(122, 342, 26, 26), "SONOK")),
+      ImgSonHS(art("ImgSonHS", px(122, 342, 26, 26), "SONHS")),
+      ImgTpsOK(art("ImgTpsOK", px(164, 342, 26, 26), "TPSOK")),
+      ImgTpsHS(art("ImgTpsHS", px(164, 342, 26, 26), "TPSHS")),
+      ImgAide1(art("ImgAide1", px(398, 342, 26, 26), "AIDE1")),
+      ImgAide2(art("ImgAide2", px(398, 342, 26, 26), "AIDE2")),
+      ImgInt1(art("ImgInt1", px(430, 342, 26, 26), "INTE1")),
+      ImgInt2(art("ImgInt2", px(430, 342, 26, 26), "INTE2")),
+      ImgMail1(art("ImgMail1", px(462, 342, 26, 26), "MAIL1")),
+      ImgMail2(art("ImgMail2", px(462, 342, 26, 26), "MAIL2")),
+      Cam1(art("Cam1", {0, 0, kToken, kToken}, "JETON1")),
+      Cam2(art("Cam2", {0, 0, kToken, kToken}, "JETON2")),
+      LblQ1(hidden("LblQ1", "0")),
+      LblQ2(hidden("LblQ2", "0")),
+      LblTOUR(hidden("LblTOUR", "0")),
+      LblNJoueur(hidden("LblNJoueur", "")),
+      LblJquiJ(hidden("LblJquiJ", "")),
+      LblCam(hidden("LblCam", "")),
+      LblCas(hidden("LblCas", "0")),
+      LblCas1(hidden("LblCas1", "0")),
+      LblCas2(hidden("LblCas2", "0")),
+      C1Top(hidden("C1Top", "0")),
+      C1Lef(hidden("C1Lef", "0")),
+      C2Top(hidden("C2Top", "0")),
+      C2Lef(hidden("C2Lef", "0")),
+      LblDE(hidden("LblDE", "")),
+      CmdLB(button("CmdLB", {-3000, -3000, 300, 300}, "")),
+      TimDeb(timer("TimDeb")),
+      TimVis(timer("TimVis")),
+      Tim1(timer("Tim1")),
+      Tim2(timer("Tim2")),
+      Tim3(timer("Tim3")),
+      Tim4(timer("Tim4")),
+      Tim5(timer("Tim5")),
+      TimImgSon(timer("TimImgSon")),
+      TimImgTemps(timer("TimImgTemps")),
+      TimRetQuest(timer("TimRetQuest")),
+      TimScore1(timer("TimScore1")),
+      TimScore2(timer("TimScore2")),
+      TimFin(timer("TimFin")),
+      m_(m) {
+    setBorderless(true);
+    setCaption("Savanto");
+    move(0, 0, kWidth, kHeight);
+    setBackColor(ui::rgb(12, 24, 62));
+    ImgFond.setStretch(true);
+    CmdLB.setVisible(false);
+
+    // The captions of the two panels.
+    const char* captions[5] = {"Questions", "Réponses justes", "Réponses inexactes", "Score  (justes / fausses)", "%"};
+    const ui::Rect side1[5] = {px(12, 28, 90, 14), px(12, 42, 90, 14), px(12, 56, 90, 14), px(12, 71, 112, 14),
+                               px(58, 90, 16, 14)};
+    const ui::Rect side2[5] = {px(477, 28, 90, 14), px(477, 42, 90, 14), px(477, 56, 90, 14), px(482, 71, 112, 14),
+                               px(538, 90, 16, 14)};
+    for (int k = 0; k < 5; ++k) {
+        LblC1.put(k + 1, text("LblC1", side1[k], captions[k], k + 1));
+        LblC2.put(k + 1, text("LblC2", side2[k], captions[k], k + 1));
+    }
+    for (int k = 1; k <= 6; ++k) {
+        ImgPart1.put(k, art("ImgPart1", px(87 + 22 * (k - 1), 238, 20, 25), "CAM17", k));
+        ImgPart2.put(k, art("ImgPart2", px(382 + 22 * (k - 1), 238, 20, 25), "CAM27", k));
+        L1.put(k, hidden("L1", "0", k));
+        L2.put(k, hidden("L2", "0", k));
+    }
+    for (int v = 1; v <= 6; ++v) {
+        ImDe.put(v, art("ImDe", {4260, 6120, 480, 480}, ("DE" + std::to_string(v)).c_str(), v));
+        ImDe(v).setVisible(false);
+    }
+    // The zones lie just above the picture; everything else stays above them.
+    for (int n = 0; n < kSquares; ++n) {
+        const Zone& z = kZones[static_cast<std::size_t>(n)];
+        ui::Label& zone = label("LB", {z.left, z.top, z.width, z.height}, n);
+        LB.put(n, zone);
+    }
+    for (int side = 0; side < 2; ++side) {
+        for (int k = 0; k < 6; ++k) {
+            ui::Picture& p = art(kOverlayNames[side][k], {kRestingLeft, 0, kToken, kToken}, kOverlayPictures[k]);
+            (side == 0 ? Par1 : Par2)[static_cast<std::size_t>(k)] = &p;
+        }
+    }
+    std::vector<ui::Control*> above;
+    for (ui::Control* c : controls()) {
+        if (c != &ImgFond && c->name() != "LB") above.push_back(c);
+    }
+    for (ui::Control* c : above) c->zOrderTop();
+
+    // Look of the texts.
+    LblJ1.setFont({"MS Sans Serif", 10, true, false, false});
+    LblJ2.setFont({"MS Sans Serif", 10, true, false, false});
+    LblJ1.setForeColor(kRed);
+    LblJ2.setForeColor(kBlue);
+    for (ui::Label* l : {&LblQues1, &LblQuesR1, &LblQuesF1, &LblQues2, &LblQuesR2, &LblQuesF2}) {
+        l->setAlignment(ui::Align::Right);
+        l->setFont({"MS Sans Serif", 8, true, false, false});
+    }
+    for (ui::Label* l : {&LblScor1, &LblScor2}) {
+        l->setAlignment(ui::Align::Right);
+        l->setFont({"MS Sans Serif", 12, true, false, false});
+    }
+    for (int k = 1; k <= 5; ++k) {
+        LblC1(k).setFont({"MS Sans Serif", 7, false, false, false});
+        LblC2(k).setFont({"MS Sans Serif", 7, false, false, false});
+        LblC1(k).setForeColor(kInk);
+        LblC2(k).setForeColor(kInk);
+    }
+    LblC1(5).setFont({"MS Sans Serif", 9, true, false, false});
+    LblC2(5).setFont({"MS Sans Serif", 9, true, false, false});
+    LblN.setFont({"MS Sans Serif", 9, true, false, false});
+    LblN.setForeColor(ui::rgb(140, 20, 20));
+    LblN.setAlignment(ui::Align::Center);
+    LblInfo.setFont({"MS Sans Serif", 7.5, false, false, false});
+    LblInfo.setAlignment(ui::Align::Center);
+    LblLance.setFont({"MS Sans Serif", 9, true, false, false});
+    LblQuest.setFont({"MS Sans Serif", 11, true, false, false});
+    LblLance.setAlignment(ui::Align::Center);
+    LblQuest.setAlignment(ui::Align::Center);
+    for (ui::Label* l : {&LblNew, &LblQuit, &LblPos, &LblEnr, &LblOpen, &LblMeilleurs}) {
+        l->setFont({"MS Sans Serif", 9, true, false, false});
+    }
+    LblQuest.setEnabled(false);
+    LblPos.setEnabled(false);
+    LblEnr.setEnabled(false);
+    Img1Ora.setVisible(false);
+    Img2Ora.setVisible(false);
+    ImgSonHS.setVisible(false);
+    ImgTpsHS.setVisible(false);
+    for (ui::Picture* p : {&Cam1, &Cam2}) p->setDraggable(true);
+    for (auto* p : Par1) p->setDraggable(true);
+    for (auto* p : Par2) p->setDraggable(true);
+
+    // --- events ---
+    TimDeb.onTimer = [this] { TimDeb_Timer(); };
+    TimVis.onTimer = [this] { TimVis_Timer(); };
+    ui::Timer* die[5] = {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5};
+    for (int k = 0; k < 5; ++k) die[k]->onTimer = [this, k] { Die_Timer(k + 1); };
+    TimImgSon.onTimer = [this] { TimImgSon_Timer(); };
+    TimImgTemps.onTimer = [this] { TimImgTemps_Timer(); };
+    LblLance.onClick = [this] { LblLance_Click(); };
+    LblQuest.onClick = [this] { LblQuest_Click(); };
+    LblNew.onClick = [this] { LblNew_Click(); };
+    LblQuit.onClick = [this] { LblQuit_Click(); };
+    But1.onClick = [this] { But1_Click(); };
+    But2.onClick = [this] { But2_Click(); };
+    CmdLB.onClick = [this] { CmdLB_Click(); };
+    LblCas.onChange = [this] { LblCas_Change(); };
+    ImgAide1.onClick = [this] { ImgAide1_Click(); };
+    ImgInt1.onClick = [this] { ImgInt1_Click(); };
+    ImgMail1.onClick = [this] { ImgMail1_Click(); };
+    ImgSonOK.onClick = [this] { TimImgSon.setInterval(200); };
+    ImgSonHS.onClick = [this] { TimImgSon.setInterval(200); };
+    ImgTpsOK.onClick = [this] { TimImgTemps.setInterval(200); };
+    ImgTpsHS.onClick = [this] { TimImgTemps.setInterval(200); };
+
+    // Drops: on a zone, on a token, on the background.
+    for (int n = 0; n < kSquares; ++n) {
+        LB(n).onDragDrop = [this, n](ui::Control&, double, double) {
+            CaseCible = n;
+            CmdLB_Click();
+        };
+    }
+    Cam1.onDragDrop = [this](ui::Control&, double, double) { dropOnToken(1); };
+    Cam2.onDragDrop = [this](ui::Control&, double, double) { dropOnToken(2); };
+    ImgFond.onDragDrop = [this](ui::Control& source, double x, double y) { dropOnBackground(source, x, y); };
+
+    // The pointer over the board: remembered, and a press moves the window.
+    auto track = [this](int, int, double x, double y) {
+        SourisX = x;
+        SourisY = y;
+    };
+    auto grab = [this](int, int, double, double) { this->app().platform().beginWindowMove(*this); };
+    for (int n = 0; n < kSquares; ++n) {
+        LB(n).onMouseMove = track;
+        LB(n).onMouseDown = grab;
+    }
+    ImgFond.onMouseDown = grab;
+    ImgFond.onMouseMove = [this, track](int b, int s, double x, double y) {
+        track(b, s, x, y);
+        for (ui::Control* c : pushControls()) c->setForeColor(ui::kBlack);
+        for (ui::Picture* p : {&But11, &But22, &ImgAide2, &ImgInt2, &ImgMail2}) p->setVisible(true);
+    };
+
+    // Push and hover effects of the command labels and the two toggles.
+    const std::array<ui::Control*, 8> push = pushControls();
+    for (int k = 0; k < 8; ++k) {
+        ui::Control* c = push[static_cast<std::size_t>(k)];
+        c->onMouseDown = [c](int, int, double, double) { c->move(c->left() + 30, c->top() + 30); };
+        if (c != &LblNew && c != &LblQuit) c->onMouseUp = [this, k](int, int, double, double) { restoreButton(k); };
+        if (c->kind() == ui::ControlKind::Label) c->onMouseMove = [c](int, int, double, double) { c->setForeColor(kHover); };
+    }
+    for (ui::Label* l : {&LblNew, &LblQuit}) {
+        l->onMouseDown = [l](int, int, double, double) { l->move(l->left() + 30, l->top() + 30); };
+        l->onMouseMove = [l](int, int, double, double) { l->setForeColor(kHover); };
+    }
+    But11.onMouseMove = [this](int, int, double, double) { But11.setVisible(false); };
+    But22.onMouseMove = [this](int, int, double, double) { But22.setVisible(false); };
+    ImgAide2.onMouseMove = [this](int, int, double, double) { ImgAide2.setVisible(false); };
+    ImgInt2.onMouseMove = [this](int, int, double, double) { ImgInt2.setVisible(false); };
+    ImgMail2.onMouseMove = [this](int, int, double, double) { ImgMail2.setVisible(false); };
+    ImgAide1.onMouseUp = [this](int, int, double, double) { ImgAide2.setVisible(true); };
+    ImgInt1.onMouseUp = [this](int, int, double, double) { ImgInt2.setVisible(true); };
+    ImgMail1.onMouseUp = [this](int, int, double, double) { ImgMail2.setVisible(true); };
+
+    // Fields, for scripts.
+    fields().bind("NbTours", NbTours);
+    fields().array("PartJ1", 1, 6, [this](int i) { return std::to_string(PartJ1[static_cast<std::size_t>(i)]); });
+    fields().array("PartJ2", 1, 6, [this](int i) { return std::to_string(PartJ2[static_cast<std::size_t>(i)]); });
+    fields().bind("CaseCible", CaseCible);
+    fields().bind("PartieModifiee", PartieModifiee);
+    fields().bind("NouvellePartie", NouvellePartie);
+    fields().bind("PartieFinie", PartieFinie);
+    fields().bind("NomFichier", NomFichier);
+    fields().array("PosBoutons", 1, 16, [this](int i) { return std::to_string(PosBoutons[static_cast<std::size_t>(i - 1)]); });
+    fields().bind("SourisX", SourisX);
+    fields().bind("SourisY", SourisY);
+}
+
+ui::Label& FrmCSav::text(const std::string& name, ui::Rect r, const std::string& caption, int index) {
+    ui::Label& l = label(name, r, index);
+    l.setCaption(caption);
+    l.setForeColor(ui::kBlack);
+    l.setWordWrap(true);
+    return l;
+}
+
+ui::Label& FrmCSav::hidden(const std::string& name, const std::string& caption, int index) {
+    ui::Label& l = label(name, {-3000, -3000, 600, 240}, index);
+    l.setCaption(caption);
+    l.setVisible(false);
+    return l;
+}
+
+ui::Picture& FrmCSav::art(const std::string& name, ui::Rect r, const char* resource, int index) {
+    ui::Picture& p = picture(name, r, index);
+    p.setStretch(true);
+    p.loadResource(resource);
+    return p;
+}
+
+std::array<ui::Control*, 8> FrmCSav::pushControls() const {
+    auto* self = const_cast<FrmCSav*>(this);
+    return {&self->LblMeilleurs, &self->LblPos, &self->LblEnr, &self->LblOpen,
+            &self->LblQuest,     &self->LblLance, &self->ImgSonOK, &self->ImgTpsOK};
+}
+
+void FrmCSav::sound(const char* file) {
+    if (m_.SonYN == 1) app().platform().playSound(m_.CheminApp + file);
+}
+
+// --- start-up ----------------------------------------------------------------------------------
+
+void FrmCSav::SubRAZ() {
+    ImgFond.move(0, 0);
+    m_.RepJuste = 0;
+    m_.JQuiJ = 0;
+    NbTours = 0;
+    PartieModifiee = 0;
+    NomFichier.clear();
+    PartJ1.fill(0);
+    PartJ2.fill(0);
+    m_.NbPartJ1 = 0;
+    m_.NbPartJ2 = 0;
+    PartieFinie = 0;
+    PosBoutons.fill(0);
+    NouvellePartie = 0;
+}
+
+void FrmCSav::Form_Load() {
+    try {
+        SubRAZ();
+        if (app().screenHeight() < 7150) {
+            app().msgBox("Impossible de lancer le programme Savanto, votre           " + m_.CrLf +
+                             "résolution d'écran est inférieure à 800 x 600 pixels.",
+                         ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Savanto");
+            app().platform().shellOpen("Resolution.txt", "", "");
+            app().end();
+            return;
+        }
+        move((app().screenWidth() - kWidth) / 2, (app().screenHeight() - kHeight) / 2, kWidth, kHeight);
+        ImgFond.loadFile(m_.CheminApp + "WFond.gif");
+        ImgFond.setBounds(0, 0, width(), height());
+        for (int k = 1; k <= 6; ++k) {
+            ImgPart1(k).loadResource("CAM17");
+            ImgPart2(k).loadResource("CAM27");
+        }
+        TimDeb.setInterval(250);
+    } catch (const RuntimeError& e) {
+        support::reportError(app(), m_, support::lieu::kBoardLoad, e);
+    }
+}
+
+void FrmCSav::TimDeb_Timer() {
+    try {
+        if (ui::Window* loading = app().find("FrmCharge")) app().unload(*loading);
+        const ui::Label& centre = LB(0);
+        const int cx = centre.left() + centre.width() / 2 - kToken / 2;
+        const int cy = centre.top() + centre.height() / 2 - kToken / 2;
+        const std::string& n = m_.CrLf;
+        const std::string startText = lines({"Cliquez sur le dé et, en partant", "de la case centrale,avancez",
+                                             "le camembert rouge dans", "n'importe quelle direc-", "tion d' autant de",
+                                             "cases  qu '", "indiquées", "par le", "dé."},
+                                            n);
+        if (m_.TypePartie == 1) {
+            LblNJoueur.setCaption("1");
+            LblN.setCaption(m_.NomJ1);
+            LblJ1.setCaption(m_.NomJ1);
+            LblInfo.setCaption(startText);
+            Cam1.move(cx - 30, cy);
+            C1Top.setCaption(std::to_string(Cam1.top()));
+            C1Lef.setCaption(std::to_string(Cam1.left()));
+            setTokensEnabled(false, false);
+            Cam2.setVisible(false);
+            LblJ2.setVisible(false);
+            for (ui::Label* l : {&LblQues2, &LblQuesR2, &LblQuesF2, &LblScor2}) l->setVisible(false);
+            for (int k = 1; k <= 5; ++k) LblC2(k).setVisible(false);
+            for (int k = 1; k <= 6; ++k) ImgPart2(k).setVisible(false);
+            Img2Ora.setVisible(false);
+            Img2Gris.setVisible(false);
+            Img1Ora.setVisible(true);
+            Img1Gris.setVisible(false);
+        } else if (m_.TypePartie == 2) {
+            LblNJoueur.setCaption("2");
+            LblJ1.setCaption(m_.NomJ2);
+            LblJ2.setCaption(m_.NomJ3);
+            Cam1.move(cx - 300, cy);
+            Cam2.move(cx + 300, cy);
+            C1Top.setCaption(std::to_string(Cam1.top()));
+            C1Lef.setCaption(std::to_string(Cam1.left()));
+            C2Top.setCaption(std::to_string(Cam2.top()));
+            C2Lef.setCaption(std::to_string(Cam2.left()));
+            const int r = static_cast<int>(app().platform().random() * 2 + 1);
+            const bool side1 = r == 1;
+            const std::string& first = side1 ? m_.NomJ2 : m_.NomJ3;
+            const std::string& second = side1 ? m_.NomJ3 : m_.NomJ2;
+            Img1Ora.setVisible(side1);
+            Img1Gris.setVisible(!side1);
+            Img2Ora.setVisible(!side1);
+            Img2Gris.setVisible(side1);
+            m_.TexteMsg = n + "Après tirage aléatoire par l'ordinateur, " + first + " commence            " + n +
+                          (side1 ? "la partie et utilisera le ''camembert'' rouge. "
+                                 : "la partie et utilisera le ''camembert'' bleu. ") +
+                          second + n +
+                          (side1 ? "jouera en second et utilisera le ''camembert''  bleu."
+                                 : "jouera en second et utilisera le ''camembert''  rouge.") +
+                          n + n;
+            m_.RepMsg = app().msgBox(m_.TexteMsg, ui::MsgButtons::Ok, ui::MsgIcon::Information, "Début de la partie");
+            LblN.setCaption(first);
+            if (side1) {
+                LblInfo.setCaption(startText);
+            } else {
+                LblInfo.setCaption(lines({"Cliquez sur le dé et, en partant",
+                                          "de la case centrale,avancez votre camembert,dans n'", "importe quelle direc-",
+                                          "tion d' autant de", "cases  qu '", "indiquées", "par le", "dé."},
+                                         n));
+            }
+            m_.JQuiJ = side1 ? 1 : 2;
+            LblJquiJ.setCaption(side1 ? "1" : "2");
+            setTokensEnabled(false, false);
+        }
+        recordButtonPositions();
+        if (m_.SonYN != 1) {
+            ImgSonOK.setVisible(false);
+            ImgSonHS.setVisible(true);
+        }
+        TimVis.setInterval(750);
+        TimDeb.setInterval(0);
+        sound("WSon04.wav");
+    } catch (const RuntimeError& e) {
+        TimDeb.setInterval(0);
+        support::reportError(app(), m_, support::lieu::kBoardStart, e);
+    }
+}
+
+void FrmCSav::TimVis_Timer() {
+    ImgSonOK.setVisible(m_.SonYN != 0);
+    ImgSonHS.setVisible(m_.SonYN == 0);
+    ImgTpsOK.setVisible(m_.Minut != 0);
+    ImgTpsHS.setVisible(m_.Minut == 0);
+    show();
+    TimVis.setInterval(0);
+}
+
+void FrmCSav::recordButtonPositions() {
+    const auto push = pushControls();
+    for (std::size_t k = 0; k < push.size(); ++k) {
+        PosBoutons[2 * k] = push[k]->top();
+        PosBoutons[2 * k + 1] = push[k]->left();
+    }
+}
+
+void FrmCSav::restoreButton(int k) {
+    ui::Control* c = pushControls()[static_cast<std::size_t>(k)];
+    c->move(PosBoutons[static_cast<std::size_t>(2 * k + 1)], PosBoutons[static_cast<std::size_t>(2 * k)]);
+}
+
+void FrmCSav::Form_Resize() {
+    if (loaded()) recordButtonPositions();
+}
+
+// --- die and tokens ----------------------------------------------------------------------------
+
+void FrmCSav::setTokensEnabled(bool side1, bool side2) {
+    Cam1.setEnabled(side1);
+    Cam2.setEnabled(side2);
+    for (auto* p : Par1) p->setEnabled(side1);
+    for (auto* p : Par2) p->setEnabled(side2);
+}
+
+void FrmCSav::LblLance_Click() {
+    LblCam.setCaption(m_.JQuiJ == 2 ? "2" : "1");
+    if (!isRollAgain(number(LblCas.caption()))) {
+        NbTours += 1;
+        LblTOUR.setCaption(std::to_string(NbTours));
+    }
+    Tim1.setInterval(250);
+}
+
+void FrmCSav::Die_Timer(int k) {
+    for (int v = 1; v <= 6; ++v) ImDe(v).setVisible(false);
+    const int v = static_cast<int>(app().platform().random() * 6 + 1);
+    LblDE.setCaption(std::to_string(v));
+    ImDe(v).setVisible(true);
+    ui::Timer* die[5] = {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5};
+    if (k == 1) sound("WSon05.wav");
+    if (k < 5) {
+        die[k]->setInterval(250);
+        die[k - 1]->setInterval(0);
+        return;
+    }
+    // The fifth draw is the value.
+    LblLance.setEnabled(false);
+    std::string name;
+    if (m_.TypePartie == 1) {
+        setTokensEnabled(true, false);
+        name = m_.NomJ1;
+    } else if (m_.TypePartie == 2) {
+        const bool side1 = m_.JQuiJ == 1;
+        setTokensEnabled(side1, !side1);
+        name = side1 ? m_.NomJ2 : m_.NomJ3;
+    }
+    if (m_.TypePartie == 1 || m_.TypePartie == 2) {
+        LblN.setCaption("");
+        LblInfo.setCaption(name + ",  avancez  votre" + m_.CrLf + "camembert de " + LblDE.caption() + " cases," +
+                           m_.CrLf + "dans  n ' importe" + m_.CrLf + "quelle direction.");
+    }
+    LblLance.setEnabled(false);
+    Tim5.setInterval(0);
+}
+
+void FrmCSav::dropOnToken(int side) {
+    CaseCible = number((side == 1 ? LblCas1 : LblCas2).caption());
+    CmdLB_Click();
+}
+
+void FrmCSav::dropOnBackground(ui::Control& source, double x, double y) {
+    source.move(static_cast<int>(x - SourisX), static_cast<int>(y - SourisY));
+    if (LblCam.caption() == "1") {
+        Cam1.move(number(C1Lef.caption()), number(C1Top.caption()));
+    } else {
+        Cam2.move(number(C2Lef.caption()), number(C2Top.caption()));
+    }
+    // A wedge dragged off its token goes back onto it.
+    SubPart();
+}
+
+void FrmCSav::CmdLB_Click() {
+    const int n = CaseCible;
+    ui::Picture* token = LblCam.caption() == "1" ? &Cam1 : LblCam.caption() == "2" ? &Cam2 : nullptr;
+    if (token != nullptr && n >= 0 && n < kSquares) {
+        const ui::Label& zone = LB(n);
+        token->move(zone.left() + zone.width() / 2 - token->width() / 2, zone.top() + zone.height() / 2 - token->height() / 2);
+        const bool first = token == &Cam1;
+        (first ? C1Top : C2Top).setCaption(std::to_string(token->top()));
+        (first ? C1Lef : C2Lef).setCaption(std::to_string(token->left()));
+        (first ? LblCas1 : LblCas2).setCaption(std::to_string(n));
+        if (Cam1.left() == Cam2.left() && Cam1.top() == Cam2.top()) {
+            Cam1.setLeft(Cam1.left() - 120);
+            Cam2.setLeft(Cam1.left() + 240);
+        }
+    }
+    LblCas.setCaption(std::to_string(n));
+    if (n >= 0 && n < kSquares) {
+        switch (squareKind(n)) {
+            case SquareKind::Centre:
+                m_.CleCat = "";
+                m_.TypeCase = "CasC";
+                LblQuest.setEnabled(true);
+                LblLance.setEnabled(false);
+                break;
+            case SquareKind::RollAgain: LblQuest.setEnabled(false); break;
+            case SquareKind::Category:
+            case SquareKind::Headquarters:
+                m_.CleCat = std::string(state::kCategories[static_cast<std::size_t>(squareCategory(n) - 1)].key);
+                m_.TypeCase = squareKind(n) == SquareKind::Category ? "CasN" : "CasQ";
+                LblQuest.setEnabled(true);
+                LblLance.setEnabled(false);
+                break;
+        }
+    }
+    SubPart();
+    LblEnr.setEnabled(false);
+}
+
+bool FrmCSav::someoneHoldsAllSix() const {
+    bool one = true, two = true;
+    for (int k = 1; k <= 6; ++k) {
+        one = one && PartJ1[static_cast<std::size_t>(k)] == 1;
+        two = two && PartJ2[static_cast<std::size_t>(k)] == 1;
+    }
+    return one || two;
+}
+
+void FrmCSav::LblCas_Change() {
+    const int n = number(LblCas.caption());
+    if (n < 0 || n >= kSquares) return;
+    const std::string& crlf = m_.CrLf;
+    switch (squareKind(n)) {
+        case SquareKind::Category:
+            LblN.setCaption("");
+            LblInfo.setCaption(lines({"Pour continuer, vous devez", "répondre à une question", "en cliquant sur le",
+                                      "bouton", "", "''Question''"},
+                                     crlf));
+            sound("WSon01.wav");
+            break;
+        case SquareKind::RollAgain:
+            LblN.setCaption("");
+            LblInfo.setCaption(lines({"Vous tombez sur une", "case blanche. Lancez", "à nouveau le dé."}, crlf));
+            LblLance.setEnabled(true);
+            sound("WSon02.wav");
+            break;
+        case SquareKind::Headquarters:
+            LblN.setCaption("");
+            LblInfo.setCaption(lines({"Quartier général de catégorie", "Si vous répondez juste à la",
+                                      "question, vous obtenez", "le triangle marqueur", "correspondant", "à cette",
+                                      "catégorie."},
+                                     crlf));
+            LblQuest.setEnabled(true);
+            LblLance.setEnabled(false);
+            sound("WSon03.wav");
+            break;
+        case SquareKind::Centre: {
+            if (NbTours > 1) sound("WSon04.wav");
+            const bool final = someoneHoldsAllSix();
+            LblN.setCaption(final ? "Question finale" : "Case centrale");
+            if (final && m_.TypePartie == 2) {
+                LblInfo.setCaption(lines({"Cliquez sur ''Question''", "puis votre adversaire", "devra sélectionner la",
+                                          "catégorie à laquelle", "vous devez", "répondre."},
+                                         crlf));
+            } else {
+                LblInfo.setCaption(lines({"Cliquez sur le bouton", "''Question''", "puis sélectionnez la",
+                                          "catégorie à laquelle", "vous voulez", "répondre."},
+                                         crlf));
+            }
+            LblQuest.setEnabled(true);
+            LblLance.setEnabled(false);
+            break;
+        }
+    }
+}
+
+void FrmCSav::SubPart() {
+    for (auto* p : Par1) p->setVisible(false);
+    for (auto* p : Par2) p->setVisible(false);
+    m_.NbPartJ1 = 0;
+    m_.NbPartJ2 = 0;
+    for (int k = 1; k <= 6; ++k) {
+        if (PartJ1[static_cast<std::size_t>(k)] == 1) {
+            Par1[static_cast<std::size_t>(k - 1)]->move(Cam1.left(), Cam1.top());
+            m_.NbPartJ1 += 1;
+        }
+        if (PartJ2[static_cast<std::size_t>(k)] == 1) {
+            Par2[static_cast<std::size_t>(k - 1)]->move(Cam2.left(), Cam2.top());
+            m_.NbPartJ2 += 1;
+        }
+    }
+    for (auto* p : Par1) p->setVisible(true);
+    for (auto* p : Par2) p->setVisible(true);
+}
+
+// --- commands ----------------------------------------------------------------------------------
+
+void FrmCSav::LblQuest_Click() {
+    setTokensEnabled(false, false);
+    LblQuest.setEnabled(false);
+    setEnabled(false);
+    PartieModifiee = 1;
+    app().load("FrmQuest");
+}
+
+void FrmCSav::LblNew_Click() {
+    NouvellePartie = 1;
+    app().unload(*this);
+}
+
+void FrmCSav::LblQuit_Click() {
+    NouvellePartie = 0;
+    app().unload(*this);
+}
+
+void FrmCSav::But1_Click() { setWindowState(ui::WindowState::Minimized); }
+
+void FrmCSav::But2_Click() {
+    NouvellePartie = 0;
+    app().unload(*this);
+}
+
+void FrmCSav::Form_Unload(int& cancel) {
+    (void)cancel;
+    if (NouvellePartie == 1) app().load("FrmBDema");
+    writeOptions();
+}
+
+void FrmCSav::writeOptions() {
+    const records::Options o{m_.Quest, m_.SonYN, m_.NomJ1, m_.NomJ2, m_.NomJ3, m_.Minut, m_.Duree};
+    const std::string path = m_.CheminApp + "option.ret";
+    try {
+        files::writeTextAtomic(path, records::encodeOptions(o));
+        app().platform().fileWritten(path);
+    } catch (const RuntimeError& e) {
+        app().msgBox("Les options n'ont pas pu être enregistrées dans le fichier « option.ret »." + m_.CrLf + m_.CrLf +
+                         e.description() + ".",
+                     ui::MsgButtons::Ok, ui::MsgIcon::Exclamation, "Savanto");
+    }
+}
+
+void FrmCSav::TimImgSon_Timer() {
+    if (ImgSonOK.visible()) {
+        ImgSonOK.setVisible(false);
+        ImgSonHS.setVisible(true);
+        m_.SonYN = 0;
+        m_.RepMsg = app().msgBox("Indications sonores hors service.      ", ui::MsgButtons::Ok, ui::MsgIcon::Information,
+                                 "Savanto");
+    } else {
+        ImgSonOK.setVisible(true);
+        ImgSonHS.setVisible(false);
+        m_.SonYN = 1;
+        m_.RepMsg = app().msgBox("Indications sonores en service.      ", ui::MsgButtons::Ok, ui::MsgIcon::Information,
+                                 "Savanto");
+    }
+    restoreButton(6);
+    ImgSonHS.move(ImgSonOK.left(), ImgSonOK.top());
+    TimImgSon.setInterval(0);
+}
+
+void FrmCSav::TimImgTemps_Timer() {
+    restoreButton(7);
+    ImgTpsHS.move(ImgTpsOK.left(), ImgTpsOK.top());
+    TimImgTemps.setInterval(0);
+}
+
+void FrmCSav::ImgAide1_Click() { app().platform().shellOpen("Reglejeu.htm", "", ""); }
+
+void FrmCSav::ImgInt1_Click() {
+    m_.RepMsg = app().msgBox("Voulez-vous vous connecter sur le site de présentation du programme?      ",
+                             ui::MsgButtons::YesNo, ui::MsgIcon::Question, "Savanto");
+    if (m_.RepMsg == ui::kMsgYes) app().platform().shellOpen("Savanto-site", "", "");
+}
+
+void FrmCSav::ImgMail1_Click() { support::MailProbleme(app(), m_); }
+
+}  // namespace sv::board

@@ -1,0 +1,160 @@
+// The board window: the picture of the board with its 73 square zones, the two tokens and their
+// wedges, the die, the two sides' panels and the commands.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "state/module.h"
+#include "ui/window.h"
+
+namespace sv::board {
+
+class FrmCSav : public ui::Window {
+public:
+    static constexpr const char* kName = "FrmCSav";
+    FrmCSav(ui::App& app, state::Module& m);
+
+    // --- controls ---
+    ui::Picture& ImgFond;
+    ui::ControlArray<ui::Label> LB;  // square zones 0..72
+    // Side panels: names, counters, captions, wedge slots, turn indicators.
+    ui::Label& LblJ1;
+    ui::Label& LblJ2;
+    ui::Label& LblQues1;
+    ui::Label& LblQuesR1;
+    ui::Label& LblQuesF1;
+    ui::Label& LblScor1;
+    ui::Label& LblQues2;
+    ui::Label& LblQuesR2;
+    ui::Label& LblQuesF2;
+    ui::Label& LblScor2;
+    ui::ControlArray<ui::Label> LblC1;  // side 1's five captions
+    ui::ControlArray<ui::Label> LblC2;  // side 2's five captions
+    ui::ControlArray<ui::Picture> ImgPart1;
+    ui::ControlArray<ui::Picture> ImgPart2;
+    ui::Picture& Img1Ora;
+    ui::Picture& Img1Gris;
+    ui::Picture& Img2Ora;
+    ui::Picture& Img2Gris;
+    // Instruction panel.
+    ui::Label& LblN;
+    ui::Label& LblInfo;
+    // Commands.
+    ui::Label& LblLance;
+    ui::Label& LblQuest;
+    ui::Label& LblNew;
+    ui::Label& LblQuit;
+    ui::Label& LblPos;
+    ui::Label& LblEnr;
+    ui::Label& LblOpen;
+    ui::Label& LblMeilleurs;
+    ui::Picture& But1;
+    ui::Picture& But11;
+    ui::Picture& But2;
+    ui::Picture& But22;
+    ui::Picture& ImgSonOK;
+    ui::Picture& ImgSonHS;
+    ui::Picture& ImgTpsOK;
+    ui::Picture& ImgTpsHS;
+    ui::Picture& ImgAide1;
+    ui::Picture& ImgAide2;
+    ui::Picture& ImgInt1;
+    ui::Picture& ImgInt2;
+    ui::Picture& ImgMail1;
+    ui::Picture& ImgMail2;
+    // Die and tokens.
+    ui::ControlArray<ui::Picture> ImDe;
+    ui::Picture& Cam1;
+    ui::Picture& Cam2;
+    // Wedge overlays, category order: ParB1 .. ParO1 over Cam1, ParB2 .. ParO2 over Cam2.
+    std::array<ui::Picture*, 6> Par1{};
+    std::array<ui::Picture*, 6> Par2{};
+    // Hidden labels that hold state.
+    ui::Label& LblQ1;
+    ui::Label& LblQ2;
+    ui::Label& LblTOUR;
+    ui::Label& LblNJoueur;
+    ui::Label& LblJquiJ;
+    ui::Label& LblCam;
+    ui::Label& LblCas;
+    ui::Label& LblCas1;
+    ui::Label& LblCas2;
+    ui::Label& C1Top;
+    ui::Label& C1Lef;
+    ui::Label& C2Top;
+    ui::Label& C2Lef;
+    ui::Label& LblDE;
+    ui::ControlArray<ui::Label> L1;
+    ui::ControlArray<ui::Label> L2;
+    ui::Button& CmdLB;  // the drop handler, called as a routine
+    // Timers.
+    ui::Timer& TimDeb;
+    ui::Timer& TimVis;
+    ui::Timer& Tim1;
+    ui::Timer& Tim2;
+    ui::Timer& Tim3;
+    ui::Timer& Tim4;
+    ui::Timer& Tim5;
+    ui::Timer& TimImgSon;
+    ui::Timer& TimImgTemps;
+    ui::Timer& TimRetQuest;
+    ui::Timer& TimScore1;
+    ui::Timer& TimScore2;
+    ui::Timer& TimFin;
+
+    // --- fields ---
+    int NbTours = 0;
+    std::array<int, 7> PartJ1{};  // 1..6, category order
+    std::array<int, 7> PartJ2{};
+    int CaseCible = 0;
+    int PartieModifiee = 0;
+    int NouvellePartie = 0;
+    int PartieFinie = 0;
+    std::string NomFichier;
+    std::array<int, 16> PosBoutons{};  // top and left of the eight push controls
+    double SourisX = 0, SourisY = 0;
+
+    // --- handlers and routines ---
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+    void Form_Resize() override;
+    void SubRAZ();
+    void SubPart();
+    void TimDeb_Timer();
+    void TimVis_Timer();
+    void LblLance_Click();
+    void Die_Timer(int k);  // Tim1 .. Tim5
+    void CmdLB_Click();
+    void LblCas_Change();
+    void LblQuest_Click();
+    void LblNew_Click();
+    void LblQuit_Click();
+    void But1_Click();
+    void But2_Click();
+    void TimImgSon_Timer();
+    void TimImgTemps_Timer();
+    void ImgAide1_Click();
+    void ImgInt1_Click();
+    void ImgMail1_Click();
+
+    // The eight push controls, in the order of PosBoutons.
+    std::array<ui::Control*, 8> pushControls() const;
+
+private:
+    ui::Label& text(const std::string& name, ui::Rect r, const std::string& caption, int index = -1);
+    ui::Label& hidden(const std::string& name, const std::string& caption, int index = -1);
+    ui::Picture& art(const std::string& name, ui::Rect r, const char* resource, int index = -1);
+    void sound(const char* file);
+    void dropOnToken(int side);
+    void dropOnBackground(ui::Control& source, double x, double y);
+    void recordButtonPositions();
+    void restoreButton(int k);
+    void setTokensEnabled(bool side1, bool side2);
+    bool someoneHoldsAllSix() const;
+    void writeOptions();
+
+    state::Module& m_;
+};
+
+}  // namespace sv::board
