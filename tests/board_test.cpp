@@ -1,0 +1,123 @@
+#include "board/board_model.h"
+#include "board/frm_csav.h"
+#include "program_fixture.h"
+#include "screens/frm_bdema.h"
+
+namespace sv::test {
+
+class Board : public ProgramFixture {
+protected:
+    // Starts a game of the given type (1 or 2) and waits until the board shows.
+    board::FrmCSav& game(int type, double draw = 0.1) {
+        app->start();
+        platform.advance(200);
+        auto& start = *app->find<screens::FrmBDema>();
+        if (type == 2) app->userClick(start.Opt2);
+        app->userClick(start.CmdJouer(type));
+        platform.queueRandom(draw);
+        platform.advance(1720);
+        return *app->find<board::FrmCSav>();
+    }
+    // The drop handler as a drop of token `side` on square n does it.
+    static void dropOn(board::FrmCSav& b, int side, int n) {
+        b.LblCam.setCaption(std::to_string(side));
+        b.CaseCible = n;
+        b.CmdLB_Click();
+    }
+};
+
+TEST_F(Board, TheModelHasSixCategoriesOfNineSquaresAndAHeadquartersEach) {
+    int perCategory[7] = {};
+    for (int n = 0; n < board::kSquares; ++n) {
+        if (board::squareKind(n) == board::SquareKind::Category) ++perCategory[board::squareCategory(n)];
+        if (board::squareKind(n) == board::SquareKind::Headquarters) {
+            EXPECT_NE(board::squareCategory(n), 0) << n;
+        }
+    }
+    for (int c = 1; c <= 6; ++c) EXPECT_EQ(perCategory[c], 9) << c;
+    EXPECT_EQ(board::squareCategory(7), 3);   // yellow headquarters
+    EXPECT_EQ(board::squareCategory(21), 1);  // blue headquarters
+    EXPECT_EQ(board::squareKind(16), board::SquareKind::RollAgain);
+    EXPECT_EQ(board::squareKind(0), board::SquareKind::Centre);
+}
+
+TEST_F(Board, TwoTokensOnOneSquareStand240TwipsApartRedOnTheLeft) {
+    board::FrmCSav& b = game(2);
+    dropOn(b, 2, 48);
+    dropOn(b, 1, 48);
+    EXPECT_EQ(b.Cam1.top(), b.Cam2.top());
+    EXPECT_EQ(b.Cam1.left(), 5287 - 120);
+    EXPECT_EQ(b.Cam2.left(), b.Cam1.left() + 240);
+    // The recorded positions stay those of the square's centre.
+    EXPECT_EQ(b.C1Lef.caption(), "5287");
+    EXPECT_EQ(b.C2Lef.caption(), "5287");
+}
+
+TEST_F(Board, TheCentreAnnouncesTheFinalQuestionWhenEitherSideHoldsAllSixWedges) {
+    board::FrmCSav& b = game(2);
+    for (int k = 1; k <= 5; ++k) b.PartJ2[static_cast<std::size_t>(k)] = 1;
+    b.NbTours = 2;
+    dropOn(b, 1, 47);  // the landing texts follow a change of square
+    dropOn(b, 1, 0);
+    EXPECT_EQ(b.LblN.caption(), "Case centrale");
+    EXPECT_EQ(platform.sounds().back(), m->CheminApp + "WSon04.wav");  // turn count above 1
+    b.PartJ2[6] = 1;  // side 2 holds all six; side 1 lands
+    dropOn(b, 1, 47);
+    dropOn(b, 1, 0);
+    EXPECT_EQ(b.LblN.caption(), "Question finale");
+    EXPECT_EQ(b.LblInfo.caption(),
+              "Cliquez sur ''Question''\r\npuis votre adversaire\r\ndevra sélectionner la\r\ncatégorie à laquelle\r\n"
+              "vous devez\r\nrépondre.");
+    EXPECT_EQ(m->NbPartJ2, 6);
+    EXPECT_EQ(m->NbPartJ1, 0);
+}
+
+TEST_F(Board, OnePlayerFinalQuestionKeepsTheChoiceText) {
+    board::FrmCSav& b = game(1);
+    for (int k = 1; k <= 6; ++k) b.PartJ1[static_cast<std::size_t>(k)] = 1;
+    dropOn(b, 1, 47);
+    EXPECT_TRUE(platform.sounds().back().ends_with("WSon01.wav"));
+    dropOn(b, 1, 0);
+    EXPECT_TRUE(platform.sounds().back().ends_with("WSon01.wav"));  // no centre sound in the first turn
+    EXPECT_EQ(b.LblN.caption(), "Question finale");
+    EXPECT_EQ(b.LblInfo.caption(),
+              "Cliquez sur le bouton\r\n''Question''\r\npuis sélectionnez la\r\ncatégorie à laquelle\r\nvous voulez\r\nrépondre.");
+}
+
+TEST_F(Board, HeldWedgesRideOnTheirTokenAndTheOthersRestOutOfSight) {
+    board::FrmCSav& b = game(2);
+    b.PartJ1[6] = 1;  // orange
+    b.PartJ2[1] = 1;  // blue
+    dropOn(b, 1, 12);
+    EXPECT_EQ(b.Par1[5]->left(), b.Cam1.left());
+    EXPECT_EQ(b.Par1[5]->top(), b.Cam1.top());
+    EXPECT_EQ(b.Par2[0]->left(), b.Cam2.left());
+    EXPECT_LT(b.Par1[0]->left(), 0);
+    EXPECT_EQ(m->NbPartJ1, 1);
+    EXPECT_EQ(m->NbPartJ2, 1);
+    // A wedge dragged off onto the background goes back onto its token.
+    app->userDrop(*b.Par1[5], b.ImgFond, 300, 300);
+    EXPECT_EQ(b.Par1[5]->left(), b.Cam1.left());
+    EXPECT_EQ(b.Par1[5]->top(), b.Cam1.top());
+}
+
+TEST_F(Board, ANumberOutsideTheBoardClassifiesNothing) {
+    board::FrmCSav& b = game(1);
+    dropOn(b, 1, 7);
+    dropOn(b, 0, 99);  // no token named
+    EXPECT_EQ(m->TypeCase, "CasQ");
+    EXPECT_EQ(m->CleCat, "QueJ");
+    EXPECT_EQ(b.LblCas.caption(), "99");
+    EXPECT_EQ(b.LblCas1.caption(), "7");
+}
+
+TEST_F(Board, AFolderThatCannotTakeTheOptionsIsSaidAndTheBoardStillCloses) {
+    board::FrmCSav& b = game(1);
+    std::filesystem::create_directory(folder / "option.ret");  // a folder where the file should go
+    app->userClick(b.LblQuit);
+    EXPECT_TRUE(app->ended());
+    ASSERT_FALSE(platform.messageBoxes().empty());
+    EXPECT_NE(platform.messageBoxes().back().request.text.find("option.ret"), std::string::npos);
+}
+
+}  // namespace sv::test

@@ -1,0 +1,55 @@
+// The board picture and the square zones agree: under every zone lies a square of the zone's
+// colour.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <cmath>
+
+#include "board/board_model.h"
+
+namespace sv::test {
+namespace {
+
+// The colours of the squares: the six categories, then the white roll-again squares, then
+// the board's dark background.
+const QColor kColours[8] = {QColor(40, 110, 210), QColor(228, 88, 160), QColor(245, 200, 40), QColor(140, 90, 50),
+                            QColor(60, 160, 70),  QColor(240, 130, 30), QColor(250, 250, 246), QColor(20, 40, 95)};
+
+int nearest(QColor c) {
+    int best = 0;
+    double bestDistance = 1e9;
+    for (int k = 0; k < 8; ++k) {
+        const double d = std::pow(c.red() - kColours[k].red(), 2) + std::pow(c.green() - kColours[k].green(), 2) +
+                         std::pow(c.blue() - kColours[k].blue(), 2);
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = k;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+TEST(BoardPicture, EveryZoneLiesOnASquareOfItsColour) {
+    const QImage board(QStringLiteral(SAVANTO_ASSET_DIR "/WFond.gif"));
+    ASSERT_FALSE(board.isNull());
+    EXPECT_EQ(board.size(), QSize(599, 598));
+    for (int n = 1; n < board::kSquares; ++n) {
+        const auto& z = board::kZones[static_cast<std::size_t>(n)];
+        const double cx = (z.left + z.width / 2.0) / 15.0;
+        const double cy = (z.top + z.height / 2.0) / 15.0;
+        // Just below the middle, clear of the symbols drawn on headquarters and roll-again squares.
+        const double dy = std::min(9.0, z.height / 30.0 - 5);
+        const int found = nearest(board.pixelColor(static_cast<int>(cx), static_cast<int>(cy + dy)));
+        const int category = board::squareCategory(n);
+        const int expected = category == 0 ? 6 : category - 1;
+        EXPECT_EQ(found, expected) << "square " << n;
+    }
+    // The centre stands out from the background.
+    const auto& c = board::kZones[0];
+    EXPECT_NE(nearest(board.pixelColor((c.left + c.width / 2) / 15, (c.top + c.height / 2) / 15)), 7);
+}
+
+}  // namespace sv::test
