@@ -131,7 +131,7 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     const char* captions[5] = {"Questions", "Réponses justes", "Réponses inexactes", "Score  (justes / fausses)", "%"};
     const ui::Rect side1[5] = {px(12, 28, 90, 14), px(12, 42, 90, 14), px(12, 56, 90, 14), px(12, 71, 112, 14),
                                px(58, 90, 16, 14)};
-    const ui::Rect side2[5] = {px(477, 28, 90, 14), px(477, 42, 90, 14), px(477, 56, 90, 14), px(482, 71, 112, 14),
+    const ui::Rect side2[5] = {px(477, 28, 90, 14), px(477, 42, 90, 14), px(477, 56, 90, 14), px(477, 71, 112, 14),
                                px(538, 90, 16, 14)};
     for (int k = 0; k < 5; ++k) {
         LblC1.put(k + 1, text("LblC1", side1[k], captions[k], k + 1));

@@ -145,8 +145,8 @@ QImage boardBackground() {
 
     // Panels in the free places: the corners, the top and bottom triangles, the side trays.
     const QColor red(200, 40, 40), blue(40, 90, 200), gold(214, 180, 96);
-    panel(p, polygon({{4, 4}, {130, 4}, {130, 32}, {104, 116}, {4, 116}}), red);
-    panel(p, polygon({{595, 4}, {469, 4}, {469, 32}, {495, 116}, {595, 116}}), blue);
+    panel(p, polygon({{4, 4}, {132, 4}, {132, 64}, {110, 116}, {4, 116}}), red);
+    panel(p, polygon({{595, 4}, {467, 4}, {467, 64}, {489, 116}, {595, 116}}), blue);
     panel(p, polygon({{4, 506}, {130, 506}, {130, 594}, {4, 594}}), gold);
     panel(p, polygon({{595, 506}, {469, 506}, {469, 594}, {595, 594}}), gold);
     panel(p, polygon({{218, 90}, {382, 90}, {306, 250}, {294, 250}}), gold);
