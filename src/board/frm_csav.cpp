@@ -2,6 +2,7 @@
 
 #include "board/board_model.h"
 #include "records/options.h"
+#include "records/score.h"
 #include "support/mail.h"
 #include "support/report.h"
 #include "ui/app.h"
@@ -216,6 +217,15 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     for (int k = 0; k < 5; ++k) die[k]->onTimer = [this, k] { Die_Timer(k + 1); };
     TimImgSon.onTimer = [this] { TimImgSon_Timer(); };
     TimImgTemps.onTimer = [this] { TimImgTemps_Timer(); };
+    TimRetQuest.onTimer = [this] { TimRetQuest_Timer(); };
+    TimScore1.onTimer = [this] { TimScore_Timer(1); };
+    TimScore2.onTimer = [this] { TimScore_Timer(2); };
+    TimFin.onTimer = [this] { TimFin_Timer(); };
+    // A change of a right or wrong count refreshes that side's score 10 ms later.
+    LblQuesR1.onChange = [this] { TimScore1.setInterval(10); };
+    LblQuesF1.onChange = [this] { TimScore1.setInterval(10); };
+    LblQuesR2.onChange = [this] { TimScore2.setInterval(10); };
+    LblQuesF2.onChange = [this] { TimScore2.setInterval(10); };
     LblLance.onClick = [this] { LblLance_Click(); };
     LblQuest.onClick = [this] { LblQuest_Click(); };
     LblNew.onClick = [this] { LblNew_Click(); };
@@ -660,12 +670,130 @@ void FrmCSav::SubPart() {
 // --- commands ----------------------------------------------------------------------------------
 
 void FrmCSav::LblQuest_Click() {
+    modifieeAvantQuestion_ = PartieModifiee;
+    tokensAvantQuestion_[0] = Cam1.enabled();
+    tokensAvantQuestion_[1] = Cam2.enabled();
     setTokensEnabled(false, false);
     LblQuest.setEnabled(false);
     setEnabled(false);
     PartieModifiee = 1;
     app().load("FrmQuest");
 }
+
+void FrmCSav::QuestionAnnulee() {
+    setTokensEnabled(tokensAvantQuestion_[0], tokensAvantQuestion_[1]);
+    LblQuest.setEnabled(true);
+    PartieModifiee = modifieeAvantQuestion_;
+    setEnabled(true);
+}
+
+// --- turn resolution ---------------------------------------------------------------------------
+
+void FrmCSav::addOne(ui::Label& counter) { counter.setCaption(std::to_string(number(counter.caption()) + 1)); }
+
+void FrmCSav::TimRetQuest_Timer() {
+    int side = 0;
+    if (m_.TypePartie == 1) {
+        side = 1;
+    } else if (m_.TypePartie == 2 && (m_.JQuiJ == 1 || m_.JQuiJ == 2)) {
+        side = m_.JQuiJ;
+    }
+    if (side == 0) {
+        TimRetQuest.setInterval(0);
+        return;
+    }
+    const bool two = m_.TypePartie == 2;
+    const int other = side == 1 ? 2 : 1;
+    const std::string& crlf = m_.CrLf;
+    addOne(side == 1 ? LblQues1 : LblQues2);
+    addOne(side == 1 ? LblQ1 : LblQ2);
+    if (!two) LblLance.setEnabled(true);
+    if (m_.RepJuste == 1) {
+        LblN.setCaption("");
+        if (two) {
+            const std::string& name = side == 1 ? m_.NomJ2 : m_.NomJ3;
+            LblInfo.setCaption(lines({"", "vous avez répondu correctement à la", "question. Vous", "relancez", "le dé."}, crlf)
+                                   .insert(0, name + ","));
+        } else {
+            LblInfo.setCaption(lines({"Bravo !  Vous  avez  répondu", "correctement à la question.", "Relancez le dé pour un",
+                                      "nouveau tour."},
+                                     crlf));
+        }
+        addOne(side == 1 ? LblQuesR1 : LblQuesR2);
+        if (two) {
+            LblLance.setEnabled(true);
+            m_.JQuiJ = side;
+            LblJquiJ.setCaption(std::to_string(side));
+        }
+        if (m_.TypeCase == "CasQ") awardWedge(side);
+        if (m_.TypeCase == "CasC") {
+            const auto& flags = side == 1 ? PartJ1 : PartJ2;
+            bool all = true;
+            for (int k = 1; k <= 6; ++k) all = all && flags[static_cast<std::size_t>(k)] == 1;
+            if (all) {
+                LblLance.setEnabled(false);
+                TimFin.setInterval(1000);
+            }
+        }
+    } else if (!two) {
+        LblN.setCaption("");
+        LblInfo.setCaption(lines({"", "Relancez le dé", "pour un", "nouveau tour."}, crlf));
+        addOne(LblQuesF1);
+    } else {
+        (other == 1 ? Img1Ora : Img2Ora).setVisible(true);
+        (other == 1 ? Img1Gris : Img2Gris).setVisible(false);
+        (side == 1 ? Img1Ora : Img2Ora).setVisible(false);
+        (side == 1 ? Img1Gris : Img2Gris).setVisible(true);
+        LblN.setCaption("");
+        const std::string& name = other == 1 ? m_.NomJ2 : m_.NomJ3;
+        LblInfo.setCaption("C'est au tour de " + crlf + name + crlf + "de jouer en" + crlf + "lançant" + crlf + " le dé.");
+        addOne(side == 1 ? LblQuesF1 : LblQuesF2);
+        LblLance.setEnabled(true);
+        m_.JQuiJ = other;
+        LblJquiJ.setCaption(std::to_string(other));
+    }
+    TimRetQuest.setInterval(0);
+}
+
+void FrmCSav::awardWedge(int side) {
+    const state::Category* c = state::categoryByKey(m_.CleCat);
+    if (c == nullptr) return;
+    auto& flags = side == 1 ? PartJ1 : PartJ2;
+    const auto k = static_cast<std::size_t>(c->index);
+    if (flags[k] == 1) return;
+    m_.RepMsg = app().msgBox("Bravo ! Vous avez répondu à une question de quartier général.            " + m_.CrLf +
+                                 "Le triangle " + std::string(c->colour) + " est placé dans votre camembert.",
+                             ui::MsgButtons::Ok, ui::MsgIcon::Information, "Savanto");
+    auto& markers = side == 1 ? L1 : L2;
+    auto& slots = side == 1 ? ImgPart1 : ImgPart2;
+    for (int slot = 1; slot <= 6; ++slot) {
+        if (number(markers(slot).caption()) == 0) {
+            slots(slot).loadResource("CAM" + std::to_string(side) + std::to_string(c->index));
+            markers(slot).setCaption("1");
+            break;
+        }
+    }
+    flags[k] = 1;
+    ui::Picture& token = side == 1 ? Cam1 : Cam2;
+    ui::Picture* overlay = (side == 1 ? Par1 : Par2)[k - 1];
+    overlay->move(token.left(), token.top());
+}
+
+void FrmCSav::TimScore_Timer(int side) {
+    ui::Timer& timer = side == 1 ? TimScore1 : TimScore2;
+    const int asked = number((side == 1 ? LblQues1 : LblQues2).caption());
+    const int right = number((side == 1 ? LblQuesR1 : LblQuesR2).caption());
+    timer.setInterval(0);
+    if (asked == 0) {
+        app().msgBox(std::string(side == 1 ? "Interne 101 - " : "Interne 102 - ") + std::to_string(err::kDivisionByZero) +
+                         m_.CrLf + m_.CrLf + errorDescription(err::kDivisionByZero) + ".",
+                     ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Erreur programme");
+        return;
+    }
+    (side == 1 ? LblScor1 : LblScor2).setCaption(std::to_string(records::scorePercent(right, asked)));
+}
+
+void FrmCSav::TimFin_Timer() { TimFin.setInterval(0); }
 
 void FrmCSav::LblNew_Click() {
     NouvellePartie = 1;

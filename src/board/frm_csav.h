@@ -137,6 +137,11 @@ public:
     void ImgAide1_Click();
     void ImgInt1_Click();
     void ImgMail1_Click();
+    void TimRetQuest_Timer();
+    void TimScore_Timer(int side);
+    void TimFin_Timer();
+    // The question window closed without a verdict: the board is as it was before "QUESTION".
+    void QuestionAnnulee();
 
     // The eight push controls, in the order of PosBoutons.
     std::array<ui::Control*, 8> pushControls() const;
@@ -153,6 +158,11 @@ private:
     void setTokensEnabled(bool side1, bool side2);
     bool someoneHoldsAllSix() const;
     void writeOptions();
+    void awardWedge(int side);
+    static void addOne(ui::Label& counter);
+
+    int modifieeAvantQuestion_ = 0;
+    bool tokensAvantQuestion_[2] = {false, false};
 
     state::Module& m_;
 };

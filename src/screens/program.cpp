@@ -2,6 +2,8 @@
 
 #include "board/frm_csav.h"
 #include "questions/frm_charge.h"
+#include "questions/frm_quest.h"
+#include "questions/frm_questc.h"
 #include "records/options.h"
 #include "screens/frm_bdema.h"
 #include "screens/pending_window.h"
@@ -38,7 +40,8 @@ std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std
     if (name == questions::FrmCharge::kName) return std::make_unique<questions::FrmCharge>(app, module_);
     if (name == support::FrmErr::kName) return std::make_unique<support::FrmErr>(app, module_);
     if (name == board::FrmCSav::kName) return std::make_unique<board::FrmCSav>(app, module_);
-    if (name == "FrmQuest") return std::make_unique<screens::SilentWindow>(app, name);
+    if (name == questions::FrmQuest::kName) return std::make_unique<questions::FrmQuest>(app, module_);
+    if (name == questions::FrmQuestC::kName) return std::make_unique<questions::FrmQuestC>(app, module_);
     if (name == "FrmEntraine") {
         return std::make_unique<screens::PendingWindow>(app, module_, name,
                                                         "Le mode Quizz n'est pas encore prêt.\r\nRevenez bientôt !");
@@ -47,7 +50,7 @@ std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std
 }
 
 std::vector<std::string> SavantoProgram::windowNames() const {
-    return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmQuest", "FrmEntraine"};
+    return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmQuest", "FrmQuestC", "FrmEntraine"};
 }
 
 std::unique_ptr<ui::Program> makeSavantoProgram() { return std::make_unique<SavantoProgram>(); }

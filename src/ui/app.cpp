@@ -134,7 +134,17 @@ void App::fireTimer(Timer& t) {
     runningTimers_.erase(id);
 }
 
+namespace {
+// What a user can reach: a control that shows and is enabled, in a window that shows and is
+// enabled.
+bool reachable(const Control& c) {
+    const Window& w = c.window();
+    return w.loaded() && w.visible() && w.enabled() && c.effectivelyVisible() && c.effectivelyEnabled();
+}
+}  // namespace
+
 void App::userClick(Control& c) {
+    if (!reachable(c)) return;
     dispatch([&c] {
         switch (c.kind()) {
             case ControlKind::OptionButton: {
@@ -200,6 +210,7 @@ void App::userDrop(Control& source, Control& target, double x, double y) {
 }
 
 void App::userType(TextBox& box, const std::string& text) {
+    if (!reachable(box)) return;
     dispatch([&] { box.typeText(text); });
 }
 
@@ -208,6 +219,7 @@ void App::userFocus(Control& c) {
 }
 
 void App::userChoose(ListControl& list, int index) {
+    if (!reachable(list)) return;
     dispatch([&] {
         if (list.listIndex() == index) {
             list.click();

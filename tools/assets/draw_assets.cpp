@@ -69,15 +69,15 @@ QImage startBackground() {
     return img;
 }
 
-QImage dialogBackground() {
-    QImage img(420, 260, QImage::Format_RGB32);
+QImage dialogBackground(int w = 420, int h = 260) {
+    QImage img(w, h, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient g(0, 0, 0, img.height());
     g.setColorAt(0, QColor(252, 248, 236));
     g.setColorAt(1, QColor(232, 224, 200));
     p.fillRect(img.rect(), g);
-    drawWheel(p, QPointF(396, 236), 60, 0.10);
+    drawWheel(p, QPointF(w - 24, h - 24), 60, 0.10);
     p.setPen(QPen(QColor(176, 140, 60), 2));
     p.drawRoundedRect(QRectF(4, 4, img.width() - 8, img.height() - 8), 6, 6);
     p.setPen(QPen(QColor(176, 140, 60, 120), 1));
@@ -372,6 +372,67 @@ QImage icon(const QString& what, bool on, bool lit = false) {
     return img;
 }
 
+
+// The picture of a category: a tile of its colour with a white emblem.
+QImage categoryTile(int k) {
+    QImage img = transparent(48, 48);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 48, 48);
+    g.setColorAt(0, kCategory[k].lighter(130));
+    g.setColorAt(1, kCategory[k].darker(120));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(30, 30, 40), 1.5));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 45, 45), 9, 9);
+    const QColor white(255, 255, 255);
+    p.setPen(QPen(white, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    switch (k) {
+        case 0:  // a globe
+            p.drawEllipse(QPointF(24, 24), 13, 13);
+            p.drawEllipse(QRectF(18, 11, 12, 26));
+            p.drawLine(QPointF(11, 24), QPointF(37, 24));
+            p.drawLine(QPointF(13, 17), QPointF(35, 17));
+            p.drawLine(QPointF(13, 31), QPointF(35, 31));
+            break;
+        case 1: {  // a star
+            QPolygonF star;
+            for (int i = 0; i < 10; ++i) {
+                const double a = (-90 + i * 36) * M_PI / 180;
+                const double r = i % 2 == 0 ? 15 : 6.5;
+                star << QPointF(24 + r * std::cos(a), 25 + r * std::sin(a));
+            }
+            p.setBrush(white);
+            p.setPen(Qt::NoPen);
+            p.drawPolygon(star);
+            break;
+        }
+        case 2:  // a column
+            p.drawLine(QPointF(12, 13), QPointF(36, 13));
+            p.drawLine(QPointF(12, 36), QPointF(36, 36));
+            for (double x : {17.0, 24.0, 31.0}) p.drawLine(QPointF(x, 16), QPointF(x, 33));
+            p.drawLine(QPointF(14, 10), QPointF(34, 10));
+            break;
+        case 3:  // a palette
+            p.drawEllipse(QRectF(10, 13, 28, 22));
+            p.setBrush(white);
+            p.setPen(Qt::NoPen);
+            for (QPointF c : {QPointF(18, 20), QPointF(24, 17), QPointF(31, 20)}) p.drawEllipse(c, 2.4, 2.4);
+            break;
+        case 4:  // a flask
+            p.drawPolyline(QPolygonF({{20, 10}, {20, 21}, {12, 36}, {36, 36}, {28, 21}, {28, 10}}));
+            p.drawLine(QPointF(18, 10), QPointF(30, 10));
+            p.drawLine(QPointF(16, 29), QPointF(32, 29));
+            break;
+        case 5:  // a ball
+            p.drawEllipse(QPointF(24, 24), 13, 13);
+            p.drawArc(QRectF(4, 16, 20, 24), -60 * 16, 120 * 16);
+            p.drawArc(QRectF(24, 8, 20, 24), 120 * 16, 120 * 16);
+            break;
+    }
+    return img;
+}
+
 bool save(const QImage& img, const QDir& dir, const QString& name) {
     return img.save(dir.filePath(name));
 }
@@ -390,6 +451,9 @@ int main(int argc, char** argv) {
     bool ok = save(startBackground(), dir, QStringLiteral("WFenet.png"));
     ok = ok && save(dialogBackground(), dir, QStringLiteral("FENETRE.png"));
     ok = ok && save(boardBackground(), dir, QStringLiteral("WFond.png"));
+    ok = ok && save(dialogBackground(500, 260), dir, QStringLiteral("WQuest.png"));
+    const char* tileNames[6] = {"IMGBLE", "IMGROS", "IMGJAU", "IMGMAR", "IMGVER", "IMGORA"};
+    for (int k = 0; k < 6; ++k) ok = ok && save(categoryTile(k), dir, QString::fromLatin1(tileNames[k]) + QStringLiteral(".png"));
     ok = ok && save(token(QColor(210, 40, 40)), dir, QStringLiteral("JETON1.png"));
     ok = ok && save(token(QColor(40, 90, 210)), dir, QStringLiteral("JETON2.png"));
     const char* codes[6] = {"B", "R", "J", "M", "V", "O"};

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 "$build/bin/savanto-draw-assets" "$work"
 
 # Pictures the program reads from its folder are GIF files.
-for gif in WFenet WFond; do
+for gif in WFenet WFond WQuest; do
   convert "$work/$gif.png" -dither FloydSteinberg -colors 256 "assets/files/$gif.gif"
   rm "$work/$gif.png"
 done

@@ -112,13 +112,30 @@ public:
     Window* model() const { return model_; }
     void forget() { model_ = nullptr; }
 
+    // A disabled window keeps its look (its pictures do not grey) and takes no input: a
+    // transparent pane over it swallows the mouse and the keys.
+    void setInputBlocked(bool blocked) {
+        if (!glass_) {
+            glass_ = new QWidget(this);
+            glass_->setFocusPolicy(Qt::StrongFocus);
+            glass_->hide();
+        }
+        glass_->setGeometry(rect());
+        if (blocked == glass_->isVisible()) return;
+        glass_->setVisible(blocked);
+        if (blocked) {
+            glass_->raise();
+            glass_->setFocus();
+        }
+    }
+
 protected:
     void closeEvent(QCloseEvent* e) override {
         e->ignore();
         if (model_ && platform_.app_) platform_.app_->userClose(*model_);
     }
     void keyPressEvent(QKeyEvent* e) override {
-        if (!model_ || !platform_.app_) return QWidget::keyPressEvent(e);
+        if (!model_ || !platform_.app_ || !model_->enabled()) return QWidget::keyPressEvent(e);
         if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
             platform_.app_->userKey(*model_, "enter");
         } else if (e->key() == Qt::Key_Escape) {
@@ -159,6 +176,7 @@ protected:
 private:
     QtPlatform& platform_;
     Window* model_;
+    QWidget* glass_ = nullptr;
 };
 
 // Mouse, focus and drag handling for every control widget.
@@ -658,7 +676,7 @@ void QtPlatform::syncWindow(Window& w) {
     top->setPalette(pal);
     top->setFixedSize(px(w.clientWidth()), px(w.clientHeight()));
     if (top->pos() != QPoint(px(w.left()), px(w.top()))) top->move(px(w.left()), px(w.top()));
-    top->setEnabled(w.enabled());
+    top->setInputBlocked(!w.enabled());
     if (w.visible()) {
         if (w.windowState() == WindowState::Minimized) {
             top->showMinimized();
