@@ -568,7 +568,13 @@ void FrmCSav::CmdLB_Click() {
             Cam2.setLeft(Cam1.left() + 240);
         }
     }
-    LblCas.setCaption(std::to_string(n));
+    // A drop on the square already shown lands again: its text and cue come back (the text
+    // may have changed since, for example after a roll).
+    if (LblCas.caption() == std::to_string(n)) {
+        LblCas_Change();
+    } else {
+        LblCas.setCaption(std::to_string(n));
+    }
     if (n >= 0 && n < kSquares) {
         switch (squareKind(n)) {
             case SquareKind::Centre:
