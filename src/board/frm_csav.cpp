@@ -2,6 +2,7 @@
 
 #include "board/board_model.h"
 #include "records/options.h"
+#include "records/bestscores.h"
 #include "records/score.h"
 #include "support/mail.h"
 #include "support/report.h"
@@ -120,6 +121,7 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
       TimScore1(timer("TimScore1")),
       TimScore2(timer("TimScore2")),
       TimFin(timer("TimFin")),
+      TimShowSco(timer("TimShowSco")),
       m_(m) {
     setBorderless(true);
     setCaption("Savanto");
@@ -221,6 +223,8 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     TimScore1.onTimer = [this] { TimScore_Timer(1); };
     TimScore2.onTimer = [this] { TimScore_Timer(2); };
     TimFin.onTimer = [this] { TimFin_Timer(); };
+    TimShowSco.onTimer = [this] { TimShowSco_Timer(); };
+    LblMeilleurs.onClick = [this] { LblMeilleurs_Click(); };
     // A change of a right or wrong count refreshes that side's score 10 ms later.
     LblQuesR1.onChange = [this] { TimScore1.setInterval(10); };
     LblQuesF1.onChange = [this] { TimScore1.setInterval(10); };
@@ -799,7 +803,85 @@ void FrmCSav::TimScore_Timer(int side) {
     (side == 1 ? LblScor1 : LblScor2).setCaption(std::to_string(records::scorePercent(right, asked)));
 }
 
-void FrmCSav::TimFin_Timer() { TimFin.setInterval(0); }
+// --- end of game -------------------------------------------------------------------------------
+
+void FrmCSav::TimFin_Timer() {
+    const std::string& n = m_.CrLf;
+    try {
+        PartieFinie = 1;
+        LblN.setCaption("");
+        LblLance.setEnabled(false);
+        // The first 30 records of the table, to tell whether the result enters it.
+        std::vector<std::string> table;
+        const std::string path = m_.CheminApp + "bestscor.ret";
+        if (files::exists(path)) table = files::splitLines(files::readText(path));
+        if (table.size() > 30) table.resize(30);
+        LblInfo.setCaption("Fin de" + n + "la partie.");
+        sound("WSon06.wav");
+        const bool two = m_.TypePartie == 2;
+        const int winner = two ? (m_.JQuiJ == 2 ? 2 : 1) : 1;
+        const std::string s = (winner == 1 ? LblScor1 : LblScor2).caption();
+        const std::string& w = two ? (winner == 1 ? m_.NomJ2 : m_.NomJ3) : m_.NomJ1;
+        const bool entered = records::qualifies(number(s), table);
+        const std::string bravo = "Bravo " + w + " ! Vous avez répondu correctement            ";
+        const std::string percent = std::string(34, ' ') + s + " %";
+        if (!two) {
+            m_.TexteMsg = bravo + n + "à la dernière question du jeu. Votre pourcentage" + n +
+                          "de   ''réponses justes / réponses fausses''   est de:" + n + n + percent;
+            if (entered) {
+                m_.TexteMsg += n + n + "VOUS ENTREZ DANS LES 30 MEILLEURS SCORES " + n + n +
+                               "Voulez-vous inscrire ce résultat dans le tableau " + n +
+                               "          récapitulant les meilleurs scores ?";
+            } else {
+                m_.TexteMsg += n + n;
+            }
+        } else {
+            m_.TexteMsg = bravo + n + "         à  la  dernière  question  du  jeu.  " + n +
+                          "Vous êtes donc le (la) gagnant(e) de la partie." + n;
+            if (entered) {
+                m_.TexteMsg += n + "   Votre  pourcentage  de  réponses justes  par            " + n +
+                               "      rapport  aux  réponses  fausses  est  de :" + n + n + percent + n + n +
+                               "VOUS ENTREZ DANS LES 30 MEILLEURS SCORES " + n + n +
+                               "  Voulez-vous inscrire ce résultat dans le tableau " + n +
+                               "            récapitulant les meilleurs scores ?";
+            } else {
+                const bool first = winner == 1;
+                const std::string& l = first ? m_.NomJ3 : m_.NomJ2;
+                const ui::Label& ws = first ? LblScor1 : LblScor2;
+                const ui::Label& wr = first ? LblQuesR1 : LblQuesR2;
+                const ui::Label& wq = first ? LblQues1 : LblQues2;
+                const ui::Label& ls = first ? LblScor2 : LblScor1;
+                const ui::Label& lr = first ? LblQuesR2 : LblQuesR1;
+                const ui::Label& lq = first ? LblQues2 : LblQues1;
+                m_.TexteMsg += n + "Votre score, en pourcentage, est de " + std::to_string(number(ws.caption())) + " %." + n +
+                               "Soit " + std::to_string(number(wr.caption())) + " bonnes réponses pour " +
+                               std::to_string(number(wq.caption())) + " questions posées." + n + n + "Le score de " + l +
+                               " est de " + std::to_string(number(ls.caption())) + " %." + n + "Soit " +
+                               std::to_string(number(lr.caption())) + " bonnes réponses pour " +
+                               std::to_string(number(lq.caption())) + " questions posées.";
+            }
+        }
+        m_.RepMsg = app().msgBox(m_.TexteMsg, entered ? ui::MsgButtons::YesNo : ui::MsgButtons::Ok,
+                                 ui::MsgIcon::Exclamation, "Fin de la partie");
+        if (entered && m_.RepMsg == ui::kMsgYes) {
+            files::appendText(path, records::buildRecord(s, app().platform().now(), w, m_.Quest) + "\r\n");
+            app().platform().fileWritten(path);
+            TimShowSco.setInterval(1000);
+        }
+    } catch (const RuntimeError& e) {
+        TimFin.setInterval(0);
+        support::reportError(app(), m_, support::lieu::kEndOfGame, e);
+        return;
+    }
+    TimFin.setInterval(0);
+}
+
+void FrmCSav::TimShowSco_Timer() {
+    TimShowSco.setInterval(0);
+    app().load("FrmDetailScor");
+}
+
+void FrmCSav::LblMeilleurs_Click() { app().load("FrmDetailScor"); }
 
 void FrmCSav::LblNew_Click() {
     NouvellePartie = 1;

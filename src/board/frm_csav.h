@@ -102,6 +102,7 @@ public:
     ui::Timer& TimScore1;
     ui::Timer& TimScore2;
     ui::Timer& TimFin;
+    ui::Timer& TimShowSco;
 
     // --- fields ---
     int NbTours = 0;
@@ -140,6 +141,8 @@ public:
     void TimRetQuest_Timer();
     void TimScore_Timer(int side);
     void TimFin_Timer();
+    void TimShowSco_Timer();
+    void LblMeilleurs_Click();
     // The question window closed without a verdict: the board is as it was before "QUESTION".
     void QuestionAnnulee();
 

@@ -4,6 +4,7 @@
 #include "questions/frm_charge.h"
 #include "questions/frm_quest.h"
 #include "questions/frm_questc.h"
+#include "records/frm_detail_scor.h"
 #include "records/options.h"
 #include "screens/frm_bdema.h"
 #include "screens/pending_window.h"
@@ -41,6 +42,7 @@ std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std
     if (name == support::FrmErr::kName) return std::make_unique<support::FrmErr>(app, module_);
     if (name == board::FrmCSav::kName) return std::make_unique<board::FrmCSav>(app, module_);
     if (name == questions::FrmQuest::kName) return std::make_unique<questions::FrmQuest>(app, module_);
+    if (name == records::FrmDetailScor::kName) return std::make_unique<records::FrmDetailScor>(app, module_);
     if (name == questions::FrmQuestC::kName) return std::make_unique<questions::FrmQuestC>(app, module_);
     if (name == "FrmEntraine") {
         return std::make_unique<screens::PendingWindow>(app, module_, name,
@@ -50,7 +52,7 @@ std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std
 }
 
 std::vector<std::string> SavantoProgram::windowNames() const {
-    return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmQuest", "FrmQuestC", "FrmEntraine"};
+    return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmQuest", "FrmQuestC", "FrmDetailScor", "FrmEntraine"};
 }
 
 std::unique_ptr<ui::Program> makeSavantoProgram() { return std::make_unique<SavantoProgram>(); }
