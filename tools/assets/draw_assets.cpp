@@ -261,11 +261,12 @@ QImage slot(int k, QColor rim) {
     p.setBrush(QColor(236, 230, 212));
     p.drawRoundedRect(QRectF(1, 1, 18, 23), 3, 3);
     if (k >= 0) {
-        QPainterPath wedge = polygon({{10, 20}, {3.5, 6}, {16.5, 6}});
-        QPainterPath top;
-        top.moveTo(10, 20);
-        top.arcTo(QRectF(-4, 6 - 14 + 14 - 14, 28, 28), 0, 0);
-        p.fillPath(wedge, kCategory[k]);
+        // A slice of camembert: the point down, the rounded rim up.
+        QPainterPath wedge;
+        wedge.moveTo(10, 21);
+        wedge.arcTo(QRectF(-5, 4, 30, 34), 60, 60);
+        wedge.closeSubpath();
+        p.setBrush(kCategory[k]);
         p.setPen(QPen(QColor(30, 30, 30), 1));
         p.drawPath(wedge);
     }
