@@ -94,3 +94,15 @@ TEST_F(Lifecycle, RandomValuesComeFromTheQueueThenFromAFixedSeed) {
 }
 
 }  // namespace sv::test
+
+namespace sv::test {
+
+TEST(NumberText, NumbersShowAsPlainDecimals) {
+    EXPECT_EQ(ui::numberText(53.0), "53");
+    EXPECT_EQ(ui::numberText(-1.0), "-1");
+    EXPECT_EQ(ui::numberText(12.5), "12.5");
+    EXPECT_EQ(ui::numberText(0.00001), "0.00001");
+    EXPECT_EQ(ui::numberText(12345678.5), "12345678.5");
+}
+
+}  // namespace sv::test

@@ -110,9 +110,17 @@ TEST_F(ControlModel, KeysClickTheFocusedButtonOrTypeIntoTheFocusedBox) {
     app->userKey(w, "enter");
     EXPECT_EQ(w.Reponse, ui::kMsgNo);
     app->userFocus(w.TxtNom);
-    w.TxtNom.setText("Al");
+    app->userType(w.TxtNom, "Al");
     app->userKey(w, "é");
     EXPECT_EQ(w.TxtNom.text(), "Alé");
+    // The focus selects the whole name: the next key replaces it.
+    app->userFocus(w.TxtNom);
+    app->userKey(w, "Z");
+    EXPECT_EQ(w.TxtNom.text(), "Z");
+    w.TxtNom.setReadOnly(true);
+    app->userKey(w, "x");
+    app->userType(w.TxtNom, "abc");
+    EXPECT_EQ(w.TxtNom.text(), "Z");
 }
 
 }  // namespace sv::test

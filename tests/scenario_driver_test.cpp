@@ -263,3 +263,63 @@ TEST_F(ScenarioDriver, PrintShowsValues) {
 }
 
 }  // namespace sv::scenario
+
+namespace sv::scenario {
+
+TEST_F(ScenarioDriver, OddScriptsAreScriptErrorsNeverCrashes) {
+    const std::vector<std::pair<std::string, std::string>> odd = {
+        {"big.sim", "screen 99999999999 11520\n"},
+        {"nan.sim", "random nan\n"},
+        {"hex.sim", "random 0x0.8p0\n"},
+        {"pos.sim", "start\nmousedown FrmDemo.LblInfo nan 1\n"},
+        {"index.sim", "start\nexpect FrmDemo.LblArr(4294967298).caption x\n"},
+        {"clock.sim", "clock 2026-1-5 1:2:3\n"},
+        {"wait.sim", "wait 9223372036854775807\n"},
+        {"msgpattern.sim", "expect msgbox T ok none ~ \"(\"\n"},
+        {"filepattern.sim", "expect file a.txt ~ \"([\"\n"},
+        {"prop.sim", "expect FrmAutre.Lbl.bogus x\n"},
+    };
+    for (const auto& script : odd) {
+        EXPECT_EQ(run({script}), 2) << script.first << ": " << out;
+        EXPECT_EQ(out.rfind("ERROR " + script.first + ":", 0), 0u) << out;
+    }
+    // A folder that cannot be the program folder.
+    std::ofstream(dir / "plain-file") << "x";
+    EXPECT_EQ(run({{"k.sim", "start\n"}}, (dir / "plain-file").string()), 2);
+    EXPECT_NE(out.find("ERROR k.sim:0: cannot prepare the program folder"), std::string::npos) << out;
+    EXPECT_NE(out.find("0 passed, 0 failed"), std::string::npos);
+}
+
+TEST_F(ScenarioDriver, UnreachableTargetsAndRefusedAnswersAreFailedExpectations) {
+    const int status = run({{"u.sim",
+                             "\xEF\xBB\xBFstart\n"  // a byte-order mark is not part of the command
+                             "wait 100\n"
+                             "click FrmDemo.TimA\n"
+                             "answer 1\n"
+                             "click FrmDemo.CmdOk\n"
+                             "expect FrmDemo.Reponse 6\n"
+                             "click FrmDemo.CmdAutre\n"
+                             "mousemove FrmDemo.LblArr(3) 0.00001 12345678.5\n"
+                             "print FrmDemo.Depot\n"}});
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(out,
+              "FAIL u.sim:3: click FrmDemo.TimA / got a timer\n"
+              "FAIL u.sim:5: answer 1 / got a message box without that button\n"
+              "\n"
+              "1 passed, 2 failed\n");
+}
+
+TEST_F(ScenarioDriver, PatternsMatchLongTextsAndTheClockKeepsItsMilliseconds) {
+    std::string big(200000, 'a');
+    const int status = run({{"l.sim",
+                             "file write big.txt \"" + big + "\"\n"
+                             "expect file big.txt ~ \"[\\s\\S]*\"\n"
+                             "wait 1900\n"
+                             "clock 2026-03-01 20:14:46\n"
+                             "start\n"
+                             "wait 13390\n"
+                             "file write later.txt x\n"}});
+    EXPECT_EQ(status, 0) << out;
+}
+
+}  // namespace sv::scenario

@@ -78,3 +78,26 @@ TEST_F(Timers, StopWhenTheirWindowIsUnloadedAndTheWallClockFollowsVirtualTime) {
 }
 
 }  // namespace sv::test
+
+namespace sv::test {
+
+TEST_F(Timers, APeriodicTimerKeepsItsArmingOrderAmongTimersDueTogether) {
+    FrmDemo& w = started();
+    w.Journal.clear();
+    w.TimA.setInterval(100);  // armed first: due at 100, 200, ...
+    w.TimB.setInterval(200);  // armed second: due at 200
+    platform.advance(200);
+    EXPECT_EQ(w.Journal, "TimA;TimA;TimB;");
+}
+
+TEST_F(Timers, TheWallClockKeepsTheMillisecondsOfVirtualTime) {
+    started();
+    platform.advance(1900);
+    platform.setClock({2026, 3, 1, 20, 14, 46});
+    platform.advance(13390);
+    EXPECT_EQ(platform.now(), (ui::DateTime{2026, 3, 1, 20, 14, 59}));
+    platform.advance(610);
+    EXPECT_EQ(platform.now(), (ui::DateTime{2026, 3, 1, 20, 15, 0}));
+}
+
+}  // namespace sv::test

@@ -210,7 +210,7 @@ void App::userDrop(Control& source, Control& target, double x, double y) {
 }
 
 void App::userType(TextBox& box, const std::string& text) {
-    if (!reachable(box)) return;
+    if (!reachable(box) || box.readOnly()) return;
     dispatch([&] { box.typeText(text); });
 }
 
@@ -247,7 +247,14 @@ void App::userKey(Window& w, const std::string& key) {
                 }
             }
         };
-        int ascii = key == "enter" ? 13 : key == "escape" ? 27 : static_cast<unsigned char>(key.empty() ? 0 : key[0]);
+        int ascii = 0;
+        if (key == "enter") {
+            ascii = 13;
+        } else if (key == "escape") {
+            ascii = 27;
+        } else if (const auto byte = text::toCp1252(key); byte && !byte->empty()) {
+            ascii = static_cast<unsigned char>((*byte)[0]);
+        }
         if (focus && focus->onKeyPress) focus->onKeyPress(ascii);
         if (ascii == 0 || !w.loaded()) return;
         if (key == "enter") {
@@ -258,9 +265,14 @@ void App::userKey(Window& w, const std::string& key) {
             }
         } else if (key == "escape") {
             pressButton(false);
-        } else if (focus && focus->kind() == ControlKind::TextBox) {
+        } else if (focus && focus->kind() == ControlKind::TextBox && !static_cast<TextBox*>(focus)->readOnly()) {
+            // The character replaces the selection, as typing does.
             auto* box = static_cast<TextBox*>(focus);
-            box->typeText(box->text() + key);
+            const std::string typed = text::fromCp1252(std::string(1, static_cast<char>(ascii)));
+            const std::string& t = box->text();
+            const auto start = static_cast<std::size_t>(box->selStart());
+            const auto length = static_cast<std::size_t>(box->selLength());
+            box->typeText(text::left(t, start) + typed + text::mid(t, start + length));
         }
     });
 }

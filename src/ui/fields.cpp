@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <charconv>
 #include <cstdio>
 
 namespace sv::ui {
@@ -10,9 +11,14 @@ std::string numberText(double v) {
     if (std::isfinite(v) && v == std::floor(v) && std::fabs(v) < 1e15) {
         return std::to_string(static_cast<long long>(v));
     }
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7g", v);
-    return buf;
+    // The shortest plain decimal form that reads back as the same number.
+    char buf[512];
+    const auto result = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
+    if (result.ec != std::errc()) {
+        std::snprintf(buf, sizeof buf, "%.17g", v);
+        return buf;
+    }
+    return std::string(buf, result.ptr);
 }
 
 void Fields::scalar(const std::string& name, std::function<std::string()> get) {

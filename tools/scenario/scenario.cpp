@@ -1,7 +1,11 @@
 #include "scenario.h"
 
 #include <algorithm>
+#include <cctype>
+#include <climits>
+#include <cmath>
 #include <filesystem>
+#include <pthread.h>
 #include <fstream>
 #include <iostream>
 #include <random>
@@ -118,7 +122,7 @@ std::wstring wide(const std::string& utf8) {
 }
 
 bool parseInt(const std::string& s, long long& v) {
-    if (s.empty()) return false;
+    if (s.empty() || !(std::isdigit(static_cast<unsigned char>(s[0])) || (s[0] == '-' && s.size() > 1))) return false;
     std::size_t pos = 0;
     try {
         v = std::stoll(s, &pos, 10);
@@ -128,15 +132,16 @@ bool parseInt(const std::string& s, long long& v) {
     return pos == s.size();
 }
 
+// A decimal number such as 12 or -0.25 (no exponent, no hexadecimal, no infinity or NaN).
 bool parseDouble(const std::string& s, double& v) {
-    if (s.empty()) return false;
+    if (s.empty() || s.find_first_not_of("0123456789.-") != std::string::npos) return false;
     std::size_t pos = 0;
     try {
         v = std::stod(s, &pos);
     } catch (...) {
         return false;
     }
-    return pos == s.size();
+    return pos == s.size() && std::isfinite(v);
 }
 
 // One part of a target: a name with an optional index ("LB(7)").
@@ -156,7 +161,9 @@ std::vector<Part> parseTarget(const std::string& target) {
             const std::size_t close = target.find(')', i);
             if (close == std::string::npos) throw ScriptError("bad target " + target);
             long long v = 0;
-            if (!parseInt(target.substr(i + 1, close - i - 1), v)) throw ScriptError("bad index in " + target);
+            if (!parseInt(target.substr(i + 1, close - i - 1), v) || v < INT_MIN || v > INT_MAX) {
+                throw ScriptError("bad index in " + target);
+            }
             p.index = static_cast<int>(v);
             i = close + 1;
         }
@@ -216,6 +223,7 @@ private:
     std::string windowProperty(Window& w, const Part& p);
 
     // For actions: the control or window a user could reach, else the failure reason.
+    // needEnabled false: the control itself may be disabled (a drop target), not its window.
     Control* reachableControl(const std::string& target, std::string& reason, bool needEnabled = true);
     Window* reachableWindow(const std::string& target, std::string& reason);
     void action(const std::string& what, const std::string& reason) { fail(what, reason); }
@@ -301,7 +309,8 @@ bool Runner::run(const std::vector<std::string>& lines) {
     std::vector<std::pair<int, std::vector<Word>>> commands;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         line_ = static_cast<int>(i) + 1;
-        const std::string& l = lines[i];
+        std::string l = lines[i];
+        if (i == 0 && l.rfind("\xEF\xBB\xBF", 0) == 0) l.erase(0, 3);  // a UTF-8 byte-order mark
         const auto first = l.find_first_not_of(" \t");
         if (first == std::string::npos || l[first] == '#') continue;
         try {
@@ -313,13 +322,22 @@ bool Runner::run(const std::vector<std::string>& lines) {
             return false;
         }
     }
-    setUp();
+    try {
+        setUp();
+    } catch (const std::exception& e) {
+        out_ << "ERROR " << script_ << ":0: cannot prepare the program folder: " << e.what() << "\n";
+        tearDown();
+        return false;
+    }
     bool ok = true;
     for (auto& [lineNo, words] : commands) {
         line_ = lineNo;
         try {
             execute(words);
-        } catch (const ScriptError& e) {
+            for (int refused : platform_->takeRefusedAnswers()) {
+                fail("answer " + std::to_string(refused), "a message box without that button");
+            }
+        } catch (const std::exception& e) {
             out_ << "ERROR " << script_ << ":" << line_ << ": " << e.what() << "\n";
             ok = false;
             break;
@@ -339,16 +357,20 @@ void Runner::checkSyntax(const std::vector<Word>& w) {
     if (c == "screen") {
         long long a = 0, b = 0;
         need(n == 2);
-        if (!parseInt(w[1].text, a) || !parseInt(w[2].text, b) || a <= 0 || b <= 0) throw ScriptError("bad screen size");
+        if (!parseInt(w[1].text, a) || !parseInt(w[2].text, b) || a <= 0 || b <= 0 || a > 10000000 || b > 10000000) {
+            throw ScriptError("bad screen size");
+        }
     } else if (c == "clock") {
         need(n == 2);
         ui::DateTime t;
-        if (!ui::parseDateTime(w[1].text + " " + w[2].text, t)) throw ScriptError("bad clock " + w[1].text + " " + w[2].text);
+        if (w[1].text.size() != 10 || w[2].text.size() != 8 || !ui::parseDateTime(w[1].text + " " + w[2].text, t)) {
+            throw ScriptError("bad clock " + w[1].text + " " + w[2].text);
+        }
     } else if (c == "random") {
         need(n >= 1);
         for (std::size_t i = 1; i <= n; ++i) {
             double u = 0;
-            if (!parseDouble(w[i].text, u) || u < 0 || u >= 1) throw ScriptError("bad random value " + w[i].text);
+            if (!parseDouble(w[i].text, u) || !(u >= 0 && u < 1)) throw ScriptError("bad random value " + w[i].text);
         }
     } else if (c == "file") {
         need(n >= 2);
@@ -372,7 +394,7 @@ void Runner::checkSyntax(const std::vector<Word>& w) {
     } else if (c == "wait") {
         long long v = 0;
         need(n == 1);
-        if (!parseInt(w[1].text, v) || v < 0) throw ScriptError("bad time " + w[1].text);
+        if (!parseInt(w[1].text, v) || v < 0 || v > 1000000000000LL) throw ScriptError("bad time " + w[1].text);
     } else if (c == "click" || c == "focus" || c == "close" || c == "print") {
         need(n == 1);
     } else if (c == "mousedown" || c == "mouseup" || c == "mousemove") {
@@ -419,12 +441,23 @@ void Runner::checkSyntax(const std::vector<Word>& w) {
     } else {
         throw ScriptError("unknown command " + c);
     }
-    if (c == "expect" && w.size() > 2 && w[2].text == "~" && !w[2].quoted && w[1].text != "sound" &&
-        w[1].text != "shell" && w[1].text != "clipboard") {
-        try {
-            std::wregex re(wide(w[3].text), std::regex::ECMAScript);
-        } catch (const std::regex_error&) {
-            throw ScriptError("bad pattern " + w[3].text);
+    if (c == "expect") {
+        // The word after "~" is a pattern, wherever the form puts it.
+        std::size_t at = 0;
+        const std::string& what = w[1].text;
+        if (what == "msgbox" && n == 6) at = 6;
+        if ((what == "sound" || what == "shell" || what == "clipboard") && n == 3) at = 3;
+        if (what == "file" && n == 4) at = 4;
+        if (what != "msgbox" && what != "sound" && what != "shell" && what != "clipboard" && what != "file" && n == 3 &&
+            w[2].text == "~" && !w[2].quoted) {
+            at = 3;
+        }
+        if (at != 0) {
+            try {
+                std::wregex re(wide(w[at].text), std::regex::ECMAScript);
+            } catch (const std::regex_error&) {
+                throw ScriptError("bad pattern " + w[at].text);
+            }
         }
     }
 }
@@ -460,6 +493,8 @@ Resolved Runner::resolve(const std::string& target) {
             r.property = parts[1];
             return r;
         }
+        if (parts.size() == 3 && !isIn(kControlProperties, parts[2].name)) throw ScriptError("unknown property in " + target);
+        if (parts.size() > 3) throw ScriptError("bad target " + target);
         r.kind = Resolved::Kind::NotLoaded;
         return r;
     }
@@ -627,12 +662,15 @@ Control* Runner::reachableControl(const std::string& target, std::string& reason
         return nullptr;
     }
     if (r.kind != Resolved::Kind::Control) throw ScriptError(target + " is not a control");
-    if (r.control->kind() == ControlKind::Timer) throw ScriptError(target + " is a timer");
+    if (r.control->kind() == ControlKind::Timer) {
+        reason = "a timer";
+        return nullptr;
+    }
     if (!r.window->visible()) {
         reason = "window hidden";
         return nullptr;
     }
-    if (needEnabled && !r.window->enabled()) {
+    if (!r.window->enabled()) {
         reason = "window disabled";
         return nullptr;
     }
@@ -671,19 +709,47 @@ const char* iconName(ui::MsgIcon i) {
     return "none";
 }
 
+struct MatchJob {
+    std::wstring value;
+    std::wstring pattern;
+    bool result = false;
+    bool failed = false;
+};
+
+void* runMatch(void* arg) {
+    auto* job = static_cast<MatchJob*>(arg);
+    try {
+        job->result = std::regex_match(job->value, std::wregex(job->pattern, std::regex::ECMAScript));
+    } catch (...) {
+        job->failed = true;
+    }
+    return nullptr;
+}
+
 bool matches(const std::string& value, const std::string& expected, bool pattern) {
     if (!pattern) return value == expected;
-    try {
-        return std::regex_match(wide(value), std::wregex(wide(expected), std::regex::ECMAScript));
-    } catch (const std::regex_error&) {
-        throw ScriptError("bad pattern " + expected);
+    // std::regex recurses once per character: a long text (a whole file) needs a deep stack,
+    // so the match runs on a thread of its own with room enough.
+    MatchJob job{wide(value), wide(expected)};
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, std::max<std::size_t>(64u << 20, job.value.size() * 2048));
+    pthread_t thread;
+    const bool started = pthread_create(&thread, &attr, runMatch, &job) == 0;
+    pthread_attr_destroy(&attr);
+    if (!started) {
+        runMatch(&job);
+    } else {
+        pthread_join(thread, nullptr);
     }
+    if (job.failed) throw ScriptError("bad pattern " + expected);
+    return job.result;
 }
 
 void Runner::execute(const std::vector<Word>& w) {
     const std::string& c = w[0].text;
     if (c == "screen") {
-        platform_->setScreen(std::stoi(w[1].text), std::stoi(w[2].text));
+        platform_->setScreen(static_cast<int>(std::stoll(w[1].text)), static_cast<int>(std::stoll(w[2].text)));
     } else if (c == "clock") {
         ui::DateTime t;
         ui::parseDateTime(w[1].text + " " + w[2].text, t);
@@ -765,6 +831,10 @@ void Runner::execute(const std::vector<Word>& w) {
             return;
         }
         if (ctl->kind() != ControlKind::TextBox) throw ScriptError(w[1].text + " is not a text box");
+        if (static_cast<ui::TextBox&>(*ctl).readOnly()) {
+            action("type " + w[1].text, "read-only");
+            return;
+        }
         app_->userType(static_cast<ui::TextBox&>(*ctl), w[2].text);
     } else if (c == "focus") {
         std::string reason;

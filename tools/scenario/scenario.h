@@ -31,8 +31,8 @@ int runScripts(const std::vector<std::string>& scripts, const Options& options, 
 int main(int argc, const char* const* argv, const ProgramFactory& factory, const std::string& assetDir,
          std::ostream& out, std::istream& in);
 
-// Splits one script line into words (quotes and escapes resolved). Throws std::runtime_error
-// with a message on an unterminated quote or an unknown escape.
+// Splits one script line into words (quotes and the escapes \" \\ \r \n \t resolved; any other
+// backslash stays as it is, for patterns). Throws std::runtime_error on an unterminated quote.
 struct Word {
     std::string text;
     bool quoted = false;

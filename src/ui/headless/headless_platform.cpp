@@ -14,9 +14,14 @@ HeadlessPlatform::HeadlessPlatform() : generator_(20260115u) {
     setClock({2026, 1, 15, 10, 30, 0});
 }
 
-void HeadlessPlatform::setClock(const DateTime& t) { clockBase_ = toSeconds(t) - now_ / 1000; }
+void HeadlessPlatform::setClock(const DateTime& t) { clockBaseMs_ = toSeconds(t) * 1000 - now_; }
 
-DateTime HeadlessPlatform::now() { return fromSeconds(clockBase_ + now_ / 1000); }
+DateTime HeadlessPlatform::now() { return fromSeconds(wallSeconds()); }
+
+std::int64_t HeadlessPlatform::wallSeconds() const {
+    const std::int64_t ms = clockBaseMs_ + now_;
+    return ms >= 0 ? ms / 1000 : (ms - 999) / 1000;
+}
 
 void HeadlessPlatform::armTimer(Timer& timer, int ms) { due_[timer.id()] = {&timer, now_ + ms, seq_++}; }
 
@@ -41,9 +46,11 @@ void HeadlessPlatform::advance(std::int64_t ms) {
         }
         if (next == nullptr) break;
         Timer* timer = next->timer;
+        const std::uint64_t seq = next->seq;
         now_ = next->at;
-        // A periodic timer comes due again one interval later unless its handler changes it.
-        due_[timer->id()] = {timer, now_ + timer->interval(), seq_++};
+        // A periodic timer comes due again one interval later unless its handler changes it;
+        // it keeps its place among timers due at the same moment (the order they were armed).
+        due_[timer->id()] = {timer, now_ + timer->interval(), seq};
         if (app_) app_->fireTimer(*timer);
     }
     now_ = target;
@@ -66,10 +73,27 @@ int HeadlessPlatform::defaultAnswer(const MessageBoxSpec& request) {
     return buttons[k - 1];
 }
 
+namespace {
+bool offers(MsgButtons buttons, int code) {
+    switch (buttons) {
+        case MsgButtons::Ok: return code == kMsgOk;
+        case MsgButtons::OkCancel: return code == kMsgOk || code == kMsgCancel;
+        case MsgButtons::YesNo: return code == kMsgYes || code == kMsgNo;
+        case MsgButtons::YesNoCancel: return code == kMsgYes || code == kMsgNo || code == kMsgCancel;
+    }
+    return false;
+}
+}  // namespace
+
 int HeadlessPlatform::messageBox(const MessageBoxSpec& request) {
     int answer = defaultAnswer(request);
     if (!answers_.empty()) {
-        answer = answers_.front();
+        // An answer the box does not offer cannot be given: the box takes its default button.
+        if (offers(request.buttons, answers_.front())) {
+            answer = answers_.front();
+        } else {
+            refusedAnswers_.push_back(answers_.front());
+        }
         answers_.pop_front();
     }
     boxes_.push_back({request, answer});
@@ -123,7 +147,7 @@ std::string HeadlessPlatform::executablePath() {
     return ec ? std::string() : p.string();
 }
 
-void HeadlessPlatform::fileWritten(const std::string& path) { written_[normalise(path)] = clockBase_ + now_ / 1000; }
+void HeadlessPlatform::fileWritten(const std::string& path) { written_[normalise(path)] = wallSeconds(); }
 
 std::optional<DateTime> HeadlessPlatform::fileModified(const std::string& path) {
     std::error_code ec;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/platform.h"
@@ -59,6 +60,8 @@ public:
     const std::vector<std::string>& sounds() const { return sounds_; }
     const std::vector<ShellEntry>& shellRequests() const { return shell_; }
     Pointer pointer() const { return pointer_; }
+    // Queued answers that the box they reached did not offer (taken off the list).
+    std::vector<int> takeRefusedAnswers() { return std::exchange(refusedAnswers_, {}); }
     bool programHasEnded() const { return ended_; }
 
     // --- Platform ---
@@ -95,7 +98,9 @@ private:
 
     App* app_ = nullptr;
     std::int64_t now_ = 0;  // virtual milliseconds since the clock was set
-    std::int64_t clockBase_ = 0;  // wall clock at virtual time 0, in seconds
+    std::int64_t clockBaseMs_ = 0;  // wall clock at virtual time 0, in milliseconds
+    std::int64_t wallSeconds() const;
+    std::vector<int> refusedAnswers_;
     std::uint64_t seq_ = 0;
     std::map<unsigned long long, Due> due_;  // by timer id
     int screenW_ = 15360, screenH_ = 11520;
