@@ -59,6 +59,15 @@ TEST_F(FilesTest, AppendingCreatesThenExtends) {
     EXPECT_EQ(readText(dir / "bestscor.ret"), "67   \r\n50   \r\n");
 }
 
+TEST_F(FilesTest, AnAppendedLineNeverJoinsALastLineWithoutItsLineEnd) {
+    std::ofstream(dir / "bestscor.ret", std::ios::binary) << "67   01/01/26  10:00  Alice        67    2";
+    appendLine(dir / "bestscor.ret", "50   02/01/26  11:00  Bob          50    2");
+    EXPECT_EQ(readText(dir / "bestscor.ret"),
+              "67   01/01/26  10:00  Alice        67    2\r\n50   02/01/26  11:00  Bob          50    2\r\n");
+    appendLine(dir / "new.ret", "x");
+    EXPECT_EQ(readText(dir / "new.ret"), "x\r\n");
+}
+
 TEST(SplitLines, SplitsAtEveryKindOfLineEnd) {
     EXPECT_EQ(splitLines("a\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(splitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));

@@ -3,6 +3,7 @@
 #include "board/frm_csav.h"
 #include "program_fixture.h"
 #include "questions/frm_quest.h"
+#include "questions/frm_questc.h"
 #include "records/score.h"
 #include "screens/frm_bdema.h"
 
@@ -108,6 +109,31 @@ TEST(Score, RoundsHalvesToTheEvenNeighbour) {
     EXPECT_EQ(records::scorePercent(7, 7), 100);
     EXPECT_EQ(records::scorePercent(1, 200), 0);  // 0.5 goes to 0
     EXPECT_EQ(records::scorePercent(3, 200), 2);  // 1.5 goes to 2
+}
+
+}  // namespace sv::test
+
+namespace sv::test {
+
+TEST_F(QuestionDraw, TheFinalCategoryIsChosenOnlyOnceTheFinalQuestionIsAnnounced) {
+    board::FrmCSav& b = board();
+    for (int k = 1; k <= 6; ++k) b.PartJ1[static_cast<std::size_t>(k)] = 1;
+    b.CaseCible = 0;
+    b.CmdLB_Click();
+    app->userClick(b.LblQuest);
+    platform.advance(100);
+    auto* choice = app->find<questions::FrmQuestC>();
+    ASSERT_NE(choice, nullptr);
+    platform.advance(200);
+    app->userClick(choice->ImgVer);
+    EXPECT_EQ(m->CleCat, "");
+    EXPECT_FALSE(choice->TimFin.armed());
+    platform.advance(300);  // the announcement, answered OK
+    ASSERT_EQ(platform.messageBoxes().size(), 1u);
+    app->userClick(choice->ImgVer);
+    EXPECT_EQ(m->CleCat, "QueV");
+    platform.advance(100);
+    EXPECT_EQ(app->find<questions::FrmQuestC>(), nullptr);
 }
 
 }  // namespace sv::test

@@ -20,6 +20,9 @@ TEST(Cp1252, CharactersOutsideTheCodePageAreRefusedOrReplaced) {
     EXPECT_TRUE(isCp1252("Chloé"));
     EXPECT_EQ(toCp1252Lossy("aăb"), "a?b");
     EXPECT_FALSE(toCp1252(std::string("\xC3", 1)).has_value());  // truncated UTF-8
+    EXPECT_FALSE(toCp1252(std::string("\xC0\x80", 2)).has_value());  // an overlong NUL
+    EXPECT_FALSE(toCp1252("\xED\xA0\x80").has_value());               // a surrogate
+    EXPECT_FALSE(toCp1252("\xF4\x90\x80\x80").has_value());          // past U+10FFFF
 }
 
 TEST(Cp1252, EveryByteDecodes) {

@@ -501,6 +501,11 @@ void FrmCSav::setTokensEnabled(bool side1, bool side2) {
 }
 
 void FrmCSav::LblLance_Click() {
+    // One roll at a time: a click while the die still rolls would count a second turn and
+    // change the value the player was told.
+    for (const ui::Timer* t : {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5}) {
+        if (t->armed()) return;
+    }
     LblCam.setCaption(m_.JQuiJ == 2 ? "2" : "1");
     if (!isRollAgain(number(LblCas.caption()))) {
         NbTours += 1;
@@ -864,7 +869,7 @@ void FrmCSav::TimFin_Timer() {
         m_.RepMsg = app().msgBox(m_.TexteMsg, entered ? ui::MsgButtons::YesNo : ui::MsgButtons::Ok,
                                  ui::MsgIcon::Exclamation, "Fin de la partie");
         if (entered && m_.RepMsg == ui::kMsgYes) {
-            files::appendText(path, records::buildRecord(s, app().platform().now(), w, m_.Quest) + "\r\n");
+            files::appendLine(path, records::buildRecord(s, app().platform().now(), w, m_.Quest));
             app().platform().fileWritten(path);
             TimShowSco.setInterval(1000);
         }

@@ -126,6 +126,10 @@ void FrmQuestC::TimChoix23_Timer(int side) {
 }
 
 void FrmQuestC::Choice_Click(ui::Picture& picture, const char* key) {
+    // The final question is announced before anyone chooses.
+    for (const ui::Timer* t : {&TimChoix1, &TimChoix2, &TimChoix3}) {
+        if (t->armed()) return;
+    }
     picture.move(picture.left() + 50, picture.top() + 50);
     m_.CleCat = key;
     TimFin.setInterval(100);

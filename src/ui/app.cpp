@@ -257,6 +257,7 @@ void App::userKey(Window& w, const std::string& key) {
         }
         if (focus && focus->onKeyPress) focus->onKeyPress(ascii);
         if (ascii == 0 || !w.loaded()) return;
+        if (focus && !(focus->effectivelyVisible() && focus->effectivelyEnabled())) focus = nullptr;
         if (key == "enter") {
             if (focus && focus->kind() == ControlKind::Button) {
                 focus->click();

@@ -53,12 +53,14 @@ void Control::setBounds(int left, int top, int width, int height) {
 void Control::setVisible(bool v) {
     if (visible_ == v) return;
     visible_ = v;
+    if (!v && window_.focusControl() == this) window_.setFocusControl(nullptr);  // a hidden control loses the focus
     changed();
 }
 
 void Control::setEnabled(bool v) {
     if (enabled_ == v) return;
     enabled_ = v;
+    if (!v && window_.focusControl() == this) window_.setFocusControl(nullptr);
     changed();
 }
 
@@ -149,7 +151,7 @@ void Picture::loadFile(const std::string& path) {
     const PictureRef ref = PictureRef::file(path);
     if (const int e = app().platform().pictureError(ref); e != 0) throw RuntimeError(e);
     int w = 0, h = 0;
-    if (!stretch_ && pictureFileSize(path, w, h)) setBounds(left(), top(), w * kTwipsPerPixel, h * kTwipsPerPixel);
+    if (!stretch_ && pictureFileSize(path, w, h)) setBounds(left(), top(), w * kTwipsPerPixel, h * kTwipsPerPixel);  // sizes are bounded by the reader
     if (picture_ == ref) return;
     picture_ = ref;
     changed();

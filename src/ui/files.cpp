@@ -1,6 +1,9 @@
 #include "ui/files.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <fstream>
+#include <unistd.h>
 #include <iterator>
 #include <system_error>
 
@@ -28,13 +31,21 @@ void writeTextAtomic(const fs::path& path, std::string_view utf8) {
     fs::path temp = path;
     temp += ".tmp~";
     {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) throw RuntimeError(err::kPathFileAccess);
+        // Written and flushed to the disk before it replaces the old file.
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0) throw RuntimeError(err::kPathFileAccess);
         const std::string bytes = text::toCp1252Lossy(utf8);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
+        std::size_t done = 0;
+        bool ok = true;
+        while (ok && done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            ok = n > 0;
+            if (ok) done += static_cast<std::size_t>(n);
+        }
+        ok = ok && ::fsync(fd) == 0;
+        ok = ::close(fd) == 0 && ok;
+        if (!ok) {
             fs::remove(temp, ec);
             throw RuntimeError(err::kPathFileAccess);
         }
@@ -53,6 +64,19 @@ void appendText(const fs::path& path, std::string_view utf8) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     if (!out) throw RuntimeError(err::kPathFileAccess);
+}
+
+void appendLine(const fs::path& path, std::string_view utf8) {
+    // A file edited by hand may lack its last line break: the new line does not join it.
+    std::string prefix;
+    std::error_code ec;
+    if (fs::is_regular_file(path, ec) && fs::file_size(path, ec) > 0) {
+        std::ifstream in(path, std::ios::binary);
+        in.seekg(-1, std::ios::end);
+        char last = 0;
+        if (in.get(last) && last != '\n' && last != '\r') prefix = "\r\n";
+    }
+    appendText(path, prefix + std::string(utf8) + "\r\n");
 }
 
 bool exists(const fs::path& path) {

@@ -22,6 +22,10 @@ void writeTextAtomic(const std::filesystem::path& path, std::string_view utf8);
 // Appends to the file, creating it when missing. Throws RuntimeError 75 on failure.
 void appendText(const std::filesystem::path& path, std::string_view utf8);
 
+// Appends one line (and its CR LF), on a line of its own even when the file's last line has no
+// line end.
+void appendLine(const std::filesystem::path& path, std::string_view utf8);
+
 bool exists(const std::filesystem::path& path);
 
 // Deletes the file; a missing file is no error.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -54,26 +55,29 @@ bool pictureFileSize(const std::string& path, int& width, int& height) {
     std::vector<unsigned char> b(64 * 1024);
     in.read(reinterpret_cast<char*>(b.data()), static_cast<std::streamsize>(b.size()));
     const auto n = static_cast<std::size_t>(in.gcount());
-    auto le16 = [&](std::size_t i) { return b[i] | (b[i + 1] << 8); };
-    auto be16 = [&](std::size_t i) { return (b[i] << 8) | b[i + 1]; };
-    auto be32 = [&](std::size_t i) { return (b[i] << 24) | (b[i + 1] << 16) | (b[i + 2] << 8) | b[i + 3]; };
-    auto le32 = [&](std::size_t i) { return static_cast<int>(b[i] | (b[i + 1] << 8) | (b[i + 2] << 16) | (b[i + 3] << 24)); };
-    if (n >= 10 && b[0] == 'G' && b[1] == 'I' && b[2] == 'F') {
-        width = le16(6);
-        height = le16(8);
+    auto le16 = [&](std::size_t i) { return static_cast<std::uint32_t>(b[i] | (b[i + 1] << 8)); };
+    auto be16 = [&](std::size_t i) { return static_cast<std::uint32_t>((b[i] << 8) | b[i + 1]); };
+    auto be32 = [&](std::size_t i) {
+        return (std::uint32_t{b[i]} << 24) | (std::uint32_t{b[i + 1]} << 16) | (std::uint32_t{b[i + 2]} << 8) | b[i + 3];
+    };
+    auto le32 = [&](std::size_t i) {
+        return static_cast<std::int32_t>(std::uint32_t{b[i]} | (std::uint32_t{b[i + 1]} << 8) |
+                                         (std::uint32_t{b[i + 2]} << 16) | (std::uint32_t{b[i + 3]} << 24));
+    };
+    // A picture larger than this is no picture of the program (and its size in twips would
+    // not fit).
+    constexpr std::int64_t kLargest = 20000;
+    auto accept = [&](std::int64_t w, std::int64_t h) {
+        if (w < 0) w = -w;
+        if (h < 0) h = -h;
+        if (w == 0 || h == 0 || w > kLargest || h > kLargest) return false;
+        width = static_cast<int>(w);
+        height = static_cast<int>(h);
         return true;
-    }
-    if (n >= 24 && b[0] == 0x89 && b[1] == 'P' && b[2] == 'N' && b[3] == 'G') {
-        width = be32(16);
-        height = be32(20);
-        return true;
-    }
-    if (n >= 26 && b[0] == 'B' && b[1] == 'M') {
-        width = le32(18);
-        const int h = le32(22);
-        height = h < 0 ? -h : h;
-        return true;
-    }
+    };
+    if (n >= 10 && b[0] == 'G' && b[1] == 'I' && b[2] == 'F') return accept(le16(6), le16(8));
+    if (n >= 24 && b[0] == 0x89 && b[1] == 'P' && b[2] == 'N' && b[3] == 'G') return accept(be32(16), be32(20));
+    if (n >= 26 && b[0] == 'B' && b[1] == 'M') return accept(le32(18), le32(22));
     if (n >= 4 && b[0] == 0xFF && b[1] == 0xD8) {
         std::size_t i = 2;
         while (i + 9 < n) {
@@ -82,9 +86,7 @@ bool pictureFileSize(const std::string& path, int& width, int& height) {
             const int len = be16(i + 2);
             if ((marker >= 0xC0 && marker <= 0xC3) || (marker >= 0xC5 && marker <= 0xC7) ||
                 (marker >= 0xC9 && marker <= 0xCB) || (marker >= 0xCD && marker <= 0xCF)) {
-                height = be16(i + 5);
-                width = be16(i + 7);
-                return true;
+                return accept(be16(i + 7), be16(i + 5));
             }
             i += 2 + static_cast<std::size_t>(len);
         }

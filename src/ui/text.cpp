@@ -36,6 +36,8 @@ bool next(std::string_view s, std::size_t& i, char32_t& cp) {
         if ((b & 0xC0) != 0x80) return false;
         cp = (cp << 6) | (b & 0x3F);
     }
+    static constexpr char32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
     i += 1 + extra;
     return true;
 }

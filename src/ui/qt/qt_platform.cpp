@@ -1,5 +1,6 @@
 #include "ui/qt/qt_platform.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -101,6 +102,24 @@ QPixmap pixmapOf(const PictureRef& p) {
 
 }  // namespace
 
+// Covers a disabled window: takes its input, and a click on it brings the windows that wait
+// for the player back to the front.
+class GlassPane : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        e->accept();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != window() && top->isVisible() && top->isEnabled() && !top->isMinimized()) {
+                top->raise();
+                top->activateWindow();
+            }
+        }
+    }
+};
+
 // The top-level widget of a window: closing, keys, mouse on the background, moves.
 class WindowWidget : public QWidget {
 public:
@@ -116,7 +135,7 @@ public:
     // transparent pane over it swallows the mouse and the keys.
     void setInputBlocked(bool blocked) {
         if (!glass_) {
-            glass_ = new QWidget(this);
+            glass_ = new GlassPane(this);
             glass_->setFocusPolicy(Qt::StrongFocus);
             glass_->hide();
         }
@@ -132,7 +151,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override {
         e->ignore();
-        if (model_ && platform_.app_) platform_.app_->userClose(*model_);
+        // A disabled window waits for the window over it: the window system cannot close it.
+        if (model_ && platform_.app_ && model_->enabled()) platform_.app_->userClose(*model_);
     }
     void keyPressEvent(QKeyEvent* e) override {
         if (!model_ || !platform_.app_ || !model_->enabled()) return QWidget::keyPressEvent(e);
@@ -177,6 +197,10 @@ private:
     QtPlatform& platform_;
     Window* model_;
     QWidget* glass_ = nullptr;
+
+public:
+    Qt::WindowFlags appliedFlags;
+    bool flagsApplied = false;
 };
 
 // Mouse, focus and drag handling for every control widget.
@@ -214,8 +238,10 @@ private:
 
     static QPointF twips(QPointF p) { return p * kTwipsPerPixel; }
 
+    // The handlers may unload the control's window: the control is not used after they run.
     bool press(QWidget* w, Control& c, QMouseEvent* e) {
-        if (!c.effectivelyEnabled()) return ownsMouse(c);
+        const bool owns = ownsMouse(c);
+        if (!c.effectivelyEnabled() || !c.window().enabled()) return owns;
         pressed_ = w;
         if (e->button() == Qt::LeftButton && c.draggable()) {
             dragSource_ = w;
@@ -224,10 +250,11 @@ private:
         }
         const QPointF t = twips(e->position());
         platform_.app_->userMouseDown(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
-        return ownsMouse(c);
+        return owns;
     }
 
     bool moveTo(QWidget* w, Control& c, QMouseEvent* e) {
+        const bool owns = ownsMouse(c);
         if (moving_) {
             if (e->buttons() & Qt::LeftButton) {
                 moving_->move(QCursor::pos() - moveOrigin_);
@@ -243,12 +270,14 @@ private:
             }
             return true;
         }
+        if (!c.window().enabled()) return owns;
         const QPointF t = twips(e->position());
         platform_.app_->userMouseMove(c, buttonsOf(e->buttons()), shiftOf(e->modifiers()), t.x(), t.y());
-        return ownsMouse(c);
+        return owns;
     }
 
     bool release(QWidget* w, Control& c, QMouseEvent* e) {
+        const bool owns = ownsMouse(c);
         if (moving_) {
             QWidget* top = moving_;
             moving_ = nullptr;
@@ -269,15 +298,18 @@ private:
         }
         const bool wasPressed = pressed_ == w;
         pressed_ = nullptr;
+        if (!c.window().enabled()) return owns;
         const QPointF t = twips(e->position());
+        const bool inside = w->rect().contains(e->position().toPoint());
         QPointer<QWidget> guard(w);
         platform_.app_->userMouseUp(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
-        if (ownsMouse(c) && wasPressed && guard && e->button() == Qt::LeftButton && w->rect().contains(e->position().toPoint())) {
+        if (owns && wasPressed && guard && e->button() == Qt::LeftButton && inside) {
+            // Looked up again: the mouse-up handler may have unloaded the window.
             if (Control* again = platform_.byWidget_.value(w, nullptr); again && again->effectivelyEnabled()) {
                 platform_.app_->userClick(*again);
             }
         }
-        return ownsMouse(c);
+        return owns;
     }
 
     void beginDrag(QWidget* w) {
@@ -399,7 +431,15 @@ QWidget* QtPlatform::topWidgetForDialogs() const {
 }
 
 int QtPlatform::messageBox(const MessageBoxSpec& request) {
-    QMessageBox box(topWidgetForDialogs());
+    // No parent window: a timer that fires while the box is open may unload any window.
+    QMessageBox box;
+    box.setWindowModality(Qt::ApplicationModal);
+    // Above a window that stays on top (the problem report), or it would hide behind it.
+    bool topmost = false;
+    if (app_) {
+        for (Window* w : app_->windows()) topmost = topmost || (w->topmost() && w->visible());
+    }
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     box.setWindowTitle(qs(request.title));
     box.setText(qsLines(request.text));
     box.setTextFormat(Qt::PlainText);
@@ -455,7 +495,8 @@ int QtPlatform::messageBox(const MessageBoxSpec& request) {
 }
 
 std::optional<std::string> QtPlatform::fileDialog(const FileDialogSpec& request) {
-    QFileDialog dialog(topWidgetForDialogs(), qs(request.title), qs(request.initialFolder));
+    QFileDialog dialog(nullptr, qs(request.title), qs(request.initialFolder));
+    dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -518,11 +559,22 @@ std::string QtPlatform::clipboardText() { return QGuiApplication::clipboard()->t
 
 bool QtPlatform::previousInstance() {
     if (lock_) return false;
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    // One lock per user: another user's game does not count.
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty() || !QDir(dir).exists()) {
+        dir = QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/savanto-") +
+              qEnvironmentVariable("USER", QStringLiteral("joueur"));
+        QDir().mkpath(dir);
+    }
     auto lock = std::make_unique<QLockFile>(dir + QLatin1Char('/') + lockName_ + QStringLiteral(".lock"));
     // A lock left by a run that crashed is stale: its process is gone, so it is taken over.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(100)) return true;
+    if (!lock->tryLock(100)) {
+        // Only a lock another run holds means "already running"; a lock that cannot be
+        // written at all does not stop the game.
+        if (lock->error() == QLockFile::LockFailedError) return true;
+        return false;
+    }
     lock_ = std::move(lock);
     return false;
 }
@@ -604,6 +656,12 @@ void QtPlatform::windowLoaded(Window& w) {
         byWidget_.insert(widget, c);
         widget->installEventFilter(events_);
         widget->setMouseTracking(true);
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) {
+            // A list takes its mouse on its viewport.
+            byWidget_.insert(area->viewport(), c);
+            area->viewport()->installEventFilter(events_);
+            area->viewport()->setMouseTracking(true);
+        }
     }
     --syncing_;
     syncWindow(w);
@@ -620,6 +678,7 @@ void QtPlatform::windowUnloaded(Window& w) {
         const auto ct = controls_.find(c);
         if (ct != controls_.end()) {
             byWidget_.remove(ct->second);
+            if (auto* area = qobject_cast<QAbstractScrollArea*>(ct->second)) byWidget_.remove(area->viewport());
             controls_.erase(ct);
         }
     }
@@ -669,7 +728,11 @@ void QtPlatform::syncWindow(Window& w) {
     if (w.borderless()) flags |= Qt::FramelessWindowHint;
     if (w.topmost()) flags |= Qt::WindowStaysOnTopHint;
     if (!w.borderless()) flags |= Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint;
-    if (top->windowFlags() != flags) top->setWindowFlags(flags);
+    if (!top->flagsApplied || top->appliedFlags != flags) {
+        top->setWindowFlags(flags);
+        top->appliedFlags = flags;
+        top->flagsApplied = true;
+    }
     top->setWindowTitle(qs(w.caption()));
     QPalette pal = top->palette();
     pal.setColor(QPalette::Window, w.backColor() < 0 ? QColor(Qt::lightGray) : qcolor(w.backColor()));
@@ -725,8 +788,12 @@ QWidget* QtPlatform::createWidget(Control& c, QWidget* parent) {
                 t->setValidator(new QRegularExpressionValidator(
                     QRegularExpression(QStringLiteral("[\\x{20}-\\x{7E}\\x{A0}-\\x{FF}€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ]*")), t));
             }
-            connect(t, &QLineEdit::textEdited, this, [this, &box](const QString& s) {
-                if (syncing_ == 0 && app_) app_->userType(box, s.toStdString());
+            connect(t, &QLineEdit::textEdited, this, [this, t, &box](const QString& s) {
+                if (syncing_ != 0 || !app_) return;
+                const int caret = t->cursorPosition();
+                app_->userType(box, s.toStdString());
+                // The caret stays where the user typed when the box kept the text as typed.
+                if (box.text() == s.toStdString()) box.setSelection(caret, 0);
             });
             return t;
         }
