@@ -82,15 +82,7 @@ FrmQuest::FrmQuest(ui::App& app, state::Module& m)
     CmdNon.onClick = [this] { CmdNon_Click(); };
     CmdInfo.onClick = [this] { CmdInfo_Click(); };
     // The window moves when its background is dragged.
-    ImgFond.onMouseDown = [this](int, int, double x, double y) {
-        dragging_ = true;
-        dragX_ = x;
-        dragY_ = y;
-    };
-    ImgFond.onMouseMove = [this](int, int, double x, double y) {
-        if (dragging_) move(left() + static_cast<int>(x - dragX_), top() + static_cast<int>(y - dragY_));
-    };
-    ImgFond.onMouseUp = [this](int, int, double, double) { dragging_ = false; };
+    moveWithMouse(ImgFond);
 
     fields().bind("Reponse", Reponse);
     fields().bind("Ecoule", Ecoule);

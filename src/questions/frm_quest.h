@@ -66,8 +66,6 @@ private:
     bool loadFailed_ = false;  // the background picture could not be loaded
     bool empty_ = false;       // the category's table holds no question
     bool cancelled_ = false;   // closed without a verdict
-    bool dragging_ = false;
-    double dragX_ = 0, dragY_ = 0;
 };
 
 }  // namespace sv::questions

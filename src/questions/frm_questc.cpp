@@ -57,15 +57,7 @@ FrmQuestC::FrmQuestC(ui::App& app, state::Module& m)
         TimFin.setInterval(0);
         this->app().unload(*this);
     };
-    ImgFond.onMouseDown = [this](int, int, double x, double y) {
-        dragging_ = true;
-        dragX_ = x;
-        dragY_ = y;
-    };
-    ImgFond.onMouseMove = [this](int, int, double x, double y) {
-        if (dragging_) move(left() + static_cast<int>(x - dragX_), top() + static_cast<int>(y - dragY_));
-    };
-    ImgFond.onMouseUp = [this](int, int, double, double) { dragging_ = false; };
+    moveWithMouse(ImgFond);
 }
 
 void FrmQuestC::Form_Load() {

@@ -35,8 +35,6 @@ public:
 
 private:
     state::Module& m_;
-    bool dragging_ = false;
-    double dragX_ = 0, dragY_ = 0;
 };
 
 }  // namespace sv::questions

@@ -62,17 +62,8 @@ FrmDetailScor::FrmDetailScor(ui::App& app, state::Module& m)
     Foc.onClick = [this] { this->app().unload(*this); };
     TimDeb.onTimer = [this] { TimDeb_Timer(); };
     // Pressing on the background or on the list and moving the mouse moves the window.
-    for (ui::Control* c : {static_cast<ui::Control*>(&ImgFond), static_cast<ui::Control*>(&LST)}) {
-        c->onMouseDown = [this](int, int, double x, double y) {
-            dragging_ = true;
-            dragX_ = x;
-            dragY_ = y;
-        };
-        c->onMouseMove = [this](int, int, double x, double y) {
-            if (dragging_) move(left() + static_cast<int>(x - dragX_), top() + static_cast<int>(y - dragY_));
-        };
-        c->onMouseUp = [this](int, int, double, double) { dragging_ = false; };
-    }
+    moveWithMouse(ImgFond);
+    moveWithMouse(LST);
     fields().bind("NbLignes", NbLignes);
 }
 

@@ -40,8 +40,6 @@ public:
 private:
     void listRanked(const std::vector<std::string>& records);
     state::Module& m_;
-    bool dragging_ = false;
-    double dragX_ = 0, dragY_ = 0;
 };
 
 }  // namespace sv::records

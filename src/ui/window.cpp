@@ -85,6 +85,18 @@ bool Window::hasControlNamed(const std::string& name) const {
     return std::any_of(order_.begin(), order_.end(), [&](const Control* c) { return c->name() == name; });
 }
 
+void Window::moveWithMouse(Control& handle) {
+    handle.onMouseDown = [this](int, int, double x, double y) {
+        mouseMoving_ = true;
+        mouseX_ = x;
+        mouseY_ = y;
+    };
+    handle.onMouseMove = [this](int, int, double x, double y) {
+        if (mouseMoving_) move(left_ + static_cast<int>(x - mouseX_), top_ + static_cast<int>(y - mouseY_));
+    };
+    handle.onMouseUp = [this](int, int, double, double) { mouseMoving_ = false; };
+}
+
 void Window::setFocusControl(Control* c) {
     if (focus_ == c) return;
     focus_ = c;

@@ -100,6 +100,10 @@ public:
     std::function<void(int button, int shift, double x, double y)> onMouseMove;
     std::function<void(int button, int shift, double x, double y)> onMouseUp;
 
+    // Pressing the mouse on the handle and moving it moves the window by the same distance,
+    // until the button is released.
+    void moveWithMouse(Control& handle);
+
     // Called by controls.
     void controlChanged(Control& c);
     void setFocusControl(Control* c);
@@ -138,6 +142,8 @@ private:
     WindowState state_ = WindowState::Normal;
     Color backColor_ = rgb(212, 208, 200);
     Control* focus_ = nullptr;
+    bool mouseMoving_ = false;
+    double mouseX_ = 0, mouseY_ = 0;
     std::vector<std::unique_ptr<Control>> owned_;
     std::vector<Control*> order_;
     Fields fields_;
