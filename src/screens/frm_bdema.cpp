@@ -31,10 +31,10 @@ FrmBDema::FrmBDema(ui::App& app, state::Module& m)
       Optio4(option("Optio4", {2880, 330, 2600, 270}, "Sciences et nature", -1, &Fra3)),
       Optio5(option("Optio5", {2880, 600, 2600, 270}, "Sports et loisirs", -1, &Fra3)),
       Optio6(option("Optio6", {2880, 870, 2600, 270}, "Divertissement", -1, &Fra3)),
-      Frame2(frame("Frame2", {240, 1260, 3780, 420}, "", -1, &Fra3)),
-      Op1(option("Op1", {1260, 60, 540, 285}, "20", -1, &Frame2)),
-      Op2(option("Op2", {1800, 60, 540, 285}, "30", -1, &Frame2)),
-      Op3(option("Op3", {2340, 60, 540, 285}, "50", -1, &Frame2)),
+      Frame2(frame("Frame2", {120, 1260, 4140, 420}, "", -1, &Fra3)),
+      Op1(option("Op1", {1620, 60, 540, 285}, "20", -1, &Frame2)),
+      Op2(option("Op2", {2160, 60, 540, 285}, "30", -1, &Frame2)),
+      Op3(option("Op3", {2700, 60, 540, 285}, "50", -1, &Frame2)),
       Frame1(frame("Frame1", {240, 2880, 5700, 540}, "")),
       Option1(option("Option1", {2460, 150, 1300, 285}, "Plutôt facile", -1, &Frame1)),
       Option2(option("Option2", {2460, 150, 1200, 285}, "Moyen", -1, &Frame1)),
@@ -59,8 +59,8 @@ FrmBDema::FrmBDema(ui::App& app, state::Module& m)
         {2, {360, 420, 3000, 270}, "Quel est votre nom ?", &Fra1},
         {0, {360, 420, 2400, 270}, "Nom du 1er joueur", &Fra2},
         {1, {3000, 420, 2400, 270}, "Nom du 2e joueur", &Fra2},
-        {3, {0, 90, 1260, 270}, "Questionnaire de", &Frame2},
-        {4, {2940, 90, 840, 270}, "questions.", &Frame2},
+        {3, {120, 90, 1500, 270}, "Questionnaire de", &Frame2},
+        {4, {3240, 90, 900, 270}, "questions.", &Frame2},
         {6, {240, 180, 2160, 270}, "Charger  un  questionnaire", &Frame1},
     };
     for (const L& l : labels) {
@@ -69,7 +69,7 @@ FrmBDema::FrmBDema(ui::App& app, state::Module& m)
         Lbl.put(l.index, c);
     }
     for (int i = 1; i <= 3; ++i) {
-        ui::Button& b = button("CmdJouer", {4080, 1260, 1380, 420}, "   Jouer...", i, i == 1 ? &Fra1 : i == 2 ? &Fra2 : &Fra3);
+        ui::Button& b = button("CmdJouer", {4320, 1260, 1200, 420}, "   Jouer...", i, i == 1 ? &Fra1 : i == 2 ? &Fra2 : &Fra3);
         CmdJouer.put(i, b);
         b.onClick = [this, i] { CmdJouer_Click(i); };
     }

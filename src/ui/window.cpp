@@ -165,6 +165,7 @@ ListBox& Window::listBox(const std::string& name, Rect r, int index, Control* in
 
 Frame& Window::frame(const std::string& name, Rect r, const std::string& caption, int index, Control* in) {
     Frame& f = add<Frame>(name, r, index, in);
+    f.setBorder(true);
     f.setCaption(caption);
     return f;
 }

@@ -939,7 +939,13 @@ void QtPlatform::syncControl(Control& c) {
             l->setCurrentRow(list.listIndex());
             break;
         }
-        case ControlKind::Frame: static_cast<QGroupBox*>(w)->setTitle(qs(c.caption())); break;
+        case ControlKind::Frame: {
+            auto* g = static_cast<QGroupBox*>(w);
+            g->setTitle(qs(c.caption()));
+            // A frame without a border only groups its options.
+            g->setStyleSheet(c.border() ? QString() : QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
+            break;
+        }
         case ControlKind::Timer: break;
     }
     --syncing_;
