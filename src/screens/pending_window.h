@@ -19,10 +19,5 @@ public:
     void Form_Unload(int& cancel) override;
 };
 
-// Stands in, hidden, for a window still being built that another window loads.
-class SilentWindow : public ui::Window {
-public:
-    SilentWindow(ui::App& app, const std::string& name) : ui::Window(app, name) {}
-};
 
 }  // namespace sv::screens
