@@ -19,5 +19,4 @@ public:
     void Form_Unload(int& cancel) override;
 };
 
-
 }  // namespace sv::screens
