@@ -1,5 +1,6 @@
 // Savanto: a French-language quiz board game.
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -14,6 +15,8 @@ int main(int argc, char** argv) {
     // The program ends when its logic says so, not when no window happens to be shown (between
     // the loading window and the board, none is).
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/ICONE.png")));
+    QApplication::setDesktopFileName(QStringLiteral("savanto"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QTranslator qtFrench;
     if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -434,6 +434,22 @@ QImage categoryTile(int k) {
     return img;
 }
 
+// The program's icon: the six-category wheel on a dark disc.
+QImage programIcon(int size) {
+    QImage img = transparent(size, size);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c(size / 2.0, size / 2.0);
+    p.setBrush(QColor(16, 30, 74));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(c, size / 2.0 - 1, size / 2.0 - 1);
+    drawWheel(p, c, size * 0.40);
+    p.setBrush(QColor(236, 206, 120));
+    p.setPen(QPen(QColor(120, 90, 30), size / 64.0));
+    p.drawEllipse(c, size * 0.09, size * 0.09);
+    return img;
+}
+
 bool save(const QImage& img, const QDir& dir, const QString& name) {
     return img.save(dir.filePath(name));
 }
@@ -452,6 +468,7 @@ int main(int argc, char** argv) {
     bool ok = save(startBackground(), dir, QStringLiteral("WFenet.png"));
     ok = ok && save(dialogBackground(), dir, QStringLiteral("FENETRE.png"));
     ok = ok && save(boardBackground(), dir, QStringLiteral("WFond.png"));
+    ok = ok && save(programIcon(64), dir, QStringLiteral("ICONE.png"));
     ok = ok && save(dialogBackground(500, 260), dir, QStringLiteral("WQuest.png"));
     const char* tileNames[6] = {"IMGBLE", "IMGROS", "IMGJAU", "IMGMAR", "IMGVER", "IMGORA"};
     for (int k = 0; k < 6; ++k) ok = ok && save(categoryTile(k), dir, QString::fromLatin1(tileNames[k]) + QStringLiteral(".png"));
