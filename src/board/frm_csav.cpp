@@ -67,6 +67,7 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
       Img1Gris(art("Img1Gris", px(9, 9, 14, 14), "TOURGRIS")),
       Img2Ora(art("Img2Ora", px(474, 9, 14, 14), "TOURORA")),
       Img2Gris(art("Img2Gris", px(474, 9, 14, 14), "TOURGRIS")),
+      ImgSeul(art("ImgSeul", px(472, 6, 120, 84), "SEUL")),
       LblN(text("LblN", px(222, 93, 156, 16), "")),
       LblInfo(text("LblInfo", px(228, 110, 144, 138), "")),
       LblLance(text("LblLance", px(246, 446, 108, 17), "Lancer le dé")),
@@ -206,6 +207,7 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     LblEnr.setEnabled(false);
     Img1Ora.setVisible(false);
     Img2Ora.setVisible(false);
+    ImgSeul.setVisible(false);
     ImgSonHS.setVisible(false);
     ImgTpsHS.setVisible(false);
     for (ui::Picture* p : {&Cam1, &Cam2}) p->setDraggable(true);
@@ -410,6 +412,7 @@ void FrmCSav::TimDeb_Timer() {
             for (int k = 1; k <= 6; ++k) ImgPart2(k).setVisible(false);
             Img2Ora.setVisible(false);
             Img2Gris.setVisible(false);
+            ImgSeul.setVisible(true);
             Img1Ora.setVisible(true);
             Img1Gris.setVisible(false);
         } else if (m_.TypePartie == 2) {

@@ -37,6 +37,7 @@ public:
     ui::Picture& Img1Gris;
     ui::Picture& Img2Ora;
     ui::Picture& Img2Gris;
+    ui::Picture& ImgSeul;  // covers side 2's panel in a one-player game
     // Instruction panel.
     ui::Label& LblN;
     ui::Label& LblInfo;

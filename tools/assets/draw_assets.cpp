@@ -434,6 +434,24 @@ QImage categoryTile(int k) {
     return img;
 }
 
+// What covers the second side's panel in a one-player game: the emblem and the name.
+QImage soloPanel() {
+    QImage img(120, 84, QImage::Format_RGB32);
+    img.fill(QColor(250, 246, 232));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawWheel(p, QPointF(60, 26), 19);
+    QFont f(QStringLiteral("Liberation Serif"), 14, QFont::Bold, true);
+    p.setFont(f);
+    p.setPen(QColor(140, 30, 30));
+    p.drawText(QRectF(0, 46, 120, 22), Qt::AlignCenter, QStringLiteral("Savanto"));
+    QFont small(QStringLiteral("Liberation Sans"), 7);
+    p.setFont(small);
+    p.setPen(QColor(40, 40, 60));
+    p.drawText(QRectF(0, 67, 120, 14), Qt::AlignCenter, QStringLiteral("Partie à un joueur"));
+    return img;
+}
+
 // The program's icon: the six-category wheel on a dark disc.
 QImage programIcon(int size) {
     QImage img = transparent(size, size);
@@ -469,6 +487,7 @@ int main(int argc, char** argv) {
     ok = ok && save(dialogBackground(), dir, QStringLiteral("FENETRE.png"));
     ok = ok && save(boardBackground(), dir, QStringLiteral("WFond.png"));
     ok = ok && save(programIcon(64), dir, QStringLiteral("ICONE.png"));
+    ok = ok && save(soloPanel(), dir, QStringLiteral("SEUL.png"));
     ok = ok && save(dialogBackground(500, 260), dir, QStringLiteral("WQuest.png"));
     const char* tileNames[6] = {"IMGBLE", "IMGROS", "IMGJAU", "IMGMAR", "IMGVER", "IMGORA"};
     for (int k = 0; k < 6; ++k) ok = ok && save(categoryTile(k), dir, QString::fromLatin1(tileNames[k]) + QStringLiteral(".png"));
