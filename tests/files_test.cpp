@@ -6,6 +6,7 @@
 
 #include "ui/error.h"
 #include "ui/files.h"
+#include "temp_folder.h"
 
 namespace sv::files {
 namespace fs = std::filesystem;
@@ -13,10 +14,9 @@ namespace fs = std::filesystem;
 class FilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("savanto-files-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir);
+        dir = test::makeTempFolder("savanto-files-");
     }
-    void TearDown() override { fs::remove_all(dir); }
+    void TearDown() override { test::removeFolder(dir); }
     std::string raw(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -7,6 +7,7 @@
 
 #include "demo_program.h"
 #include "scenario.h"
+#include "temp_folder.h"
 
 namespace sv::scenario {
 namespace fs = std::filesystem;
@@ -14,10 +15,9 @@ namespace fs = std::filesystem;
 class ScenarioDriver : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("savanto-sim-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir);
+        dir = test::makeTempFolder("savanto-sim-");
     }
-    void TearDown() override { fs::remove_all(dir); }
+    void TearDown() override { test::removeFolder(dir); }
 
     // Writes the scripts, runs them in order and returns the exit status; output in `out`.
     int run(const std::vector<std::pair<std::string, std::string>>& scripts, std::optional<std::string> keep = {},

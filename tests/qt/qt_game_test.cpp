@@ -26,6 +26,7 @@
 #include "screens/program.h"
 #include "ui/app.h"
 #include "ui/qt/qt_platform.h"
+#include "temp_folder.h"
 
 namespace sv::test {
 namespace fs = std::filesystem;
@@ -60,9 +61,7 @@ void dragWidget(QWidget* piece, QWidget* target) {
 }  // namespace
 
 TEST(QtGame, ATwoSideGameFromTheStartScreenToTheBestScores) {
-    const fs::path folder = fs::temp_directory_path() / ("savanto-qtgame-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    for (const auto& e : fs::directory_iterator(SAVANTO_ASSET_DIR)) fs::copy_file(e.path(), folder / e.path().filename());
+    const fs::path folder = makeTempFolder("savanto-qtgame-", SAVANTO_ASSET_DIR);
     {
         ui::QtPlatform platform(QStringLiteral("savanto-qtgame-") + QString::number(std::random_device{}()));
         auto program = std::make_unique<SavantoProgram>();
@@ -152,8 +151,7 @@ TEST(QtGame, ATwoSideGameFromTheStartScreenToTheBestScores) {
         platform.widgetFor(scores)->grab().save(QDir::current().filePath(QStringLiteral("qt-game-scores.png")));
         app.end();
     }
-    std::error_code ec;
-    fs::remove_all(folder, ec);
+    removeFolder(folder);
 }
 
 }  // namespace sv::test

@@ -15,14 +15,13 @@
 #include "screens/program.h"
 #include "ui/app.h"
 #include "ui/qt/qt_platform.h"
+#include "temp_folder.h"
 
 namespace sv::test {
 namespace fs = std::filesystem;
 
 TEST(QtProgram, TheStartScreenLeadsThroughTheLoadingWindowToTheBoard) {
-    const fs::path folder = fs::temp_directory_path() / ("savanto-qtprog-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    for (const auto& e : fs::directory_iterator(SAVANTO_ASSET_DIR)) fs::copy_file(e.path(), folder / e.path().filename());
+    const fs::path folder = makeTempFolder("savanto-qtprog-", SAVANTO_ASSET_DIR);
     {
         ui::QtPlatform platform(QStringLiteral("savanto-qtprog-") + QString::number(std::random_device{}()));
         auto program = std::make_unique<SavantoProgram>();
@@ -47,8 +46,7 @@ TEST(QtProgram, TheStartScreenLeadsThroughTheLoadingWindowToTheBoard) {
         QTRY_VERIFY_WITH_TIMEOUT(app.find("FrmCharge") == nullptr, 3000);
         app.end();
     }
-    std::error_code ec;
-    fs::remove_all(folder, ec);
+    removeFolder(folder);
 }
 
 }  // namespace sv::test
@@ -78,13 +76,11 @@ void press(QWidget* w) {
 
 // The real program on the Qt platform, in a folder of its own.
 struct QtRun {
-    fs::path folder = fs::temp_directory_path() / ("savanto-qtrun-" + std::to_string(std::random_device{}()));
+    fs::path folder = makeTempFolder("savanto-qtrun-", SAVANTO_ASSET_DIR);
     std::unique_ptr<ui::QtPlatform> platform;
     std::unique_ptr<ui::App> app;
     state::Module* m = nullptr;
     QtRun() {
-        fs::create_directories(folder);
-        for (const auto& e : fs::directory_iterator(SAVANTO_ASSET_DIR)) fs::copy_file(e.path(), folder / e.path().filename());
         platform = std::make_unique<ui::QtPlatform>(QStringLiteral("savanto-qtrun-") + QString::number(std::random_device{}()));
         auto program = std::make_unique<SavantoProgram>();
         m = &program->module();
@@ -95,8 +91,7 @@ struct QtRun {
     ~QtRun() {
         app.reset();
         platform.reset();
-        std::error_code ec;
-        fs::remove_all(folder, ec);
+        removeFolder(folder);
     }
 };
 

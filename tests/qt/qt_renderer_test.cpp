@@ -23,6 +23,7 @@
 #include "demo_program.h"
 #include "ui/app.h"
 #include "ui/qt/qt_platform.h"
+#include "temp_folder.h"
 
 namespace sv::test {
 namespace fs = std::filesystem;
@@ -30,9 +31,7 @@ namespace fs = std::filesystem;
 class QtRenderer : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() / ("savanto-qt-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder);
-        fs::copy_file(fs::path(SAVANTO_TEST_DATA) / "demo.gif", folder / "demo.gif");
+        folder = makeTempFolder("savanto-qt-", SAVANTO_TEST_DATA);
         platform = std::make_unique<ui::QtPlatform>(QStringLiteral("savanto-qt-test-") + QString::number(std::random_device{}()));
         app = std::make_unique<ui::App>(*platform, std::make_unique<DemoProgram>(), folder.string() + "/");
         platform->attach(app.get());
@@ -47,8 +46,7 @@ protected:
     void TearDown() override {
         app.reset();
         platform.reset();
-        std::error_code ec;
-        fs::remove_all(folder, ec);
+        removeFolder(folder);
     }
     template <class W>
     W* widget(const ui::Control& c) {

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "demo_program.h"
+#include "temp_folder.h"
 #include "ui/app.h"
 #include "ui/headless/headless_platform.h"
 
@@ -16,10 +17,7 @@ namespace sv::test {
 class HeadlessFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::random_device rd;
-        folder = std::filesystem::temp_directory_path() / ("savanto-test-" + std::to_string(rd()));
-        std::filesystem::create_directories(folder);
-        std::filesystem::copy_file(std::filesystem::path(SAVANTO_TEST_DATA) / "demo.gif", folder / "demo.gif");
+        folder = makeTempFolder("savanto-test-", SAVANTO_TEST_DATA);
         auto program = std::make_unique<DemoProgram>();
         demo = program.get();
         app = std::make_unique<ui::App>(platform, std::move(program), folder.string() + "/");
@@ -27,8 +25,7 @@ protected:
     }
     void TearDown() override {
         app.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
+        removeFolder(folder);
     }
     // Starts the program and waits until the demo window shows.
     FrmDemo& started() {

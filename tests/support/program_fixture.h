@@ -8,6 +8,7 @@
 #include <random>
 
 #include "screens/program.h"
+#include "temp_folder.h"
 #include "ui/app.h"
 #include "ui/headless/headless_platform.h"
 
@@ -16,10 +17,7 @@ namespace sv::test {
 class ProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        namespace fs = std::filesystem;
-        folder = fs::temp_directory_path() / ("savanto-prog-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder);
-        for (const auto& e : fs::directory_iterator(SAVANTO_ASSET_DIR)) fs::copy_file(e.path(), folder / e.path().filename());
+        folder = makeTempFolder("savanto-prog-", SAVANTO_ASSET_DIR);
         auto program = std::make_unique<SavantoProgram>();
         m = &program->module();
         app = std::make_unique<ui::App>(platform, std::move(program), folder.string() + "/");
@@ -27,8 +25,7 @@ protected:
     }
     void TearDown() override {
         app.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(folder, ec);
+        removeFolder(folder);
     }
     std::filesystem::path folder;
     ui::HeadlessPlatform platform;
