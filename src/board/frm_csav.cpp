@@ -1,22 +1,15 @@
+// The board window: its layout and its start-up (reset, who starts, the reveal).
 #include "board/frm_csav.h"
 
+#include "board/board_common.h"
 #include "board/board_model.h"
-#include "records/options.h"
-#include "records/bestscores.h"
-#include "records/score.h"
-#include "support/mail.h"
 #include "support/report.h"
 #include "ui/app.h"
-#include "ui/files.h"
 
 namespace sv::board {
 
 namespace {
 
-constexpr int kWidth = 8985;
-constexpr int kHeight = 8970;
-constexpr int kToken = 420;          // tokens and overlays, 28 pixels
-constexpr int kRestingLeft = -3000;  // overlays of wedges not held lie outside the window
 constexpr ui::Color kHover = 16576;  // orange: red 192, green 64, blue 0
 constexpr ui::Color kRed = ui::rgb(190, 30, 30);
 constexpr ui::Color kBlue = ui::rgb(30, 70, 190);
@@ -28,25 +21,6 @@ constexpr ui::Rect px(int x, int y, int w, int h) { return {x * 15, y * 15, w * 
 const char* const kOverlayNames[2][6] = {{"ParB1", "ParR1", "ParJ1", "ParM1", "ParV1", "ParO1"},
                                          {"ParB2", "ParR2", "ParJ2", "ParM2", "ParV2", "ParO2"}};
 const char* const kOverlayPictures[6] = {"PARTB", "PARTR", "PARTJ", "PARTM", "PARTV", "PARTO"};
-
-std::string lines(std::initializer_list<const char*> parts, const std::string& crlf) {
-    std::string out;
-    bool first = true;
-    for (const char* p : parts) {
-        if (!first) out += crlf;
-        out += p;
-        first = false;
-    }
-    return out;
-}
-
-int number(const std::string& s) {
-    try {
-        return std::stoi(s);
-    } catch (...) {
-        return 0;
-    }
-}
 
 }  // namespace
 
@@ -202,6 +176,8 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     for (ui::Label* l : {&LblNew, &LblQuit, &LblPos, &LblEnr, &LblOpen, &LblMeilleurs}) {
         l->setFont({"MS Sans Serif", 9, true, false, false});
     }
+    newRest_ = {LblNew.left(), LblNew.top(), LblNew.width(), LblNew.height()};
+    quitRest_ = {LblQuit.left(), LblQuit.top(), LblQuit.width(), LblQuit.height()};
     LblQuest.setEnabled(false);
     LblPos.setEnabled(false);
     LblEnr.setEnabled(false);
@@ -227,6 +203,8 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     TimFin.onTimer = [this] { TimFin_Timer(); };
     TimShowSco.onTimer = [this] { TimShowSco_Timer(); };
     LblMeilleurs.onClick = [this] { LblMeilleurs_Click(); };
+    LblEnr.onClick = [this] { LblEnr_Click(); };
+    LblOpen.onClick = [this] { LblOpen_Click(); };
     // A change of a right or wrong count refreshes that side's score 10 ms later.
     LblQuesR1.onChange = [this] { TimScore1.setInterval(10); };
     LblQuesF1.onChange = [this] { TimScore1.setInterval(10); };
@@ -397,7 +375,7 @@ void FrmCSav::TimDeb_Timer() {
                                              "cases  qu '", "indiquées", "par le", "dé."},
                                             n);
         if (m_.TypePartie == 1) {
-            LblNJoueur.setCaption("1");
+            setSides(1);
             LblN.setCaption(m_.NomJ1);
             LblJ1.setCaption(m_.NomJ1);
             LblInfo.setCaption(startText);
@@ -405,18 +383,8 @@ void FrmCSav::TimDeb_Timer() {
             C1Top.setCaption(std::to_string(Cam1.top()));
             C1Lef.setCaption(std::to_string(Cam1.left()));
             setTokensEnabled(false, false);
-            Cam2.setVisible(false);
-            LblJ2.setVisible(false);
-            for (ui::Label* l : {&LblQues2, &LblQuesR2, &LblQuesF2, &LblScor2}) l->setVisible(false);
-            for (int k = 1; k <= 5; ++k) LblC2(k).setVisible(false);
-            for (int k = 1; k <= 6; ++k) ImgPart2(k).setVisible(false);
-            Img2Ora.setVisible(false);
-            Img2Gris.setVisible(false);
-            ImgSeul.setVisible(true);
-            Img1Ora.setVisible(true);
-            Img1Gris.setVisible(false);
         } else if (m_.TypePartie == 2) {
-            LblNJoueur.setCaption("2");
+            setSides(2);
             LblJ1.setCaption(m_.NomJ2);
             LblJ2.setCaption(m_.NomJ3);
             Cam1.move(cx - 300, cy);
@@ -429,10 +397,7 @@ void FrmCSav::TimDeb_Timer() {
             const bool side1 = r == 1;
             const std::string& first = side1 ? m_.NomJ2 : m_.NomJ3;
             const std::string& second = side1 ? m_.NomJ3 : m_.NomJ2;
-            Img1Ora.setVisible(side1);
-            Img1Gris.setVisible(!side1);
-            Img2Ora.setVisible(!side1);
-            Img2Gris.setVisible(side1);
+            showTurn(side1 ? 1 : 2);
             m_.TexteMsg = n + "Après tirage aléatoire par l'ordinateur, " + first + " commence            " + n +
                           (side1 ? "la partie et utilisera le ''camembert'' rouge. "
                                  : "la partie et utilisera le ''camembert'' bleu. ") +
@@ -477,6 +442,30 @@ void FrmCSav::TimVis_Timer() {
     TimVis.setInterval(0);
 }
 
+void FrmCSav::setSides(int count) {
+    const bool two = count == 2;
+    LblNJoueur.setCaption(two ? "2" : "1");
+    Cam2.setVisible(two);
+    LblJ2.setVisible(two);
+    for (ui::Label* l : {&LblQues2, &LblQuesR2, &LblQuesF2, &LblScor2}) l->setVisible(two);
+    for (int k = 1; k <= 5; ++k) LblC2(k).setVisible(two);
+    for (int k = 1; k <= 6; ++k) ImgPart2(k).setVisible(two);
+    ImgSeul.setVisible(!two);
+    if (!two) {
+        Img1Ora.setVisible(true);
+        Img1Gris.setVisible(false);
+        Img2Ora.setVisible(false);
+        Img2Gris.setVisible(false);
+    }
+}
+
+void FrmCSav::showTurn(int side) {
+    Img1Ora.setVisible(side == 1);
+    Img1Gris.setVisible(side != 1);
+    Img2Ora.setVisible(side == 2);
+    Img2Gris.setVisible(side != 2);
+}
+
 void FrmCSav::recordButtonPositions() {
     const auto push = pushControls();
     for (std::size_t k = 0; k < push.size(); ++k) {
@@ -493,473 +482,5 @@ void FrmCSav::restoreButton(int k) {
 void FrmCSav::Form_Resize() {
     if (loaded()) recordButtonPositions();
 }
-
-// --- die and tokens ----------------------------------------------------------------------------
-
-void FrmCSav::setTokensEnabled(bool side1, bool side2) {
-    Cam1.setEnabled(side1);
-    Cam2.setEnabled(side2);
-    for (auto* p : Par1) p->setEnabled(side1);
-    for (auto* p : Par2) p->setEnabled(side2);
-}
-
-void FrmCSav::LblLance_Click() {
-    // One roll at a time: a click while the die still rolls would count a second turn and
-    // change the value the player was told.
-    for (const ui::Timer* t : {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5}) {
-        if (t->armed()) return;
-    }
-    LblCam.setCaption(m_.JQuiJ == 2 ? "2" : "1");
-    if (!isRollAgain(number(LblCas.caption()))) {
-        NbTours += 1;
-        LblTOUR.setCaption(std::to_string(NbTours));
-    }
-    Tim1.setInterval(250);
-}
-
-void FrmCSav::Die_Timer(int k) {
-    for (int v = 1; v <= 6; ++v) ImDe(v).setVisible(false);
-    const int v = static_cast<int>(app().platform().random() * 6 + 1);
-    LblDE.setCaption(std::to_string(v));
-    ImDe(v).setVisible(true);
-    ui::Timer* die[5] = {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5};
-    if (k == 1) sound("WSon05.wav");
-    if (k < 5) {
-        die[k]->setInterval(250);
-        die[k - 1]->setInterval(0);
-        return;
-    }
-    // The fifth draw is the value.
-    LblLance.setEnabled(false);
-    std::string name;
-    if (m_.TypePartie == 1) {
-        setTokensEnabled(true, false);
-        name = m_.NomJ1;
-    } else if (m_.TypePartie == 2) {
-        const bool side1 = m_.JQuiJ == 1;
-        setTokensEnabled(side1, !side1);
-        name = side1 ? m_.NomJ2 : m_.NomJ3;
-    }
-    if (m_.TypePartie == 1 || m_.TypePartie == 2) {
-        LblN.setCaption("");
-        LblInfo.setCaption(name + ",  avancez  votre" + m_.CrLf + "camembert de " + LblDE.caption() + " cases," +
-                           m_.CrLf + "dans  n ' importe" + m_.CrLf + "quelle direction.");
-    }
-    LblLance.setEnabled(false);
-    Tim5.setInterval(0);
-}
-
-void FrmCSav::dropOnToken(int side) {
-    CaseCible = number((side == 1 ? LblCas1 : LblCas2).caption());
-    CmdLB_Click();
-}
-
-void FrmCSav::dropOnBackground(ui::Control& source, double x, double y) {
-    source.move(static_cast<int>(x - SourisX), static_cast<int>(y - SourisY));
-    if (LblCam.caption() == "1") {
-        Cam1.move(number(C1Lef.caption()), number(C1Top.caption()));
-    } else {
-        Cam2.move(number(C2Lef.caption()), number(C2Top.caption()));
-    }
-    // A wedge dragged off its token goes back onto it.
-    SubPart();
-}
-
-void FrmCSav::CmdLB_Click() {
-    const int n = CaseCible;
-    ui::Picture* token = LblCam.caption() == "1" ? &Cam1 : LblCam.caption() == "2" ? &Cam2 : nullptr;
-    if (token != nullptr && n >= 0 && n < kSquares) {
-        const ui::Label& zone = LB(n);
-        token->move(zone.left() + zone.width() / 2 - token->width() / 2, zone.top() + zone.height() / 2 - token->height() / 2);
-        const bool first = token == &Cam1;
-        (first ? C1Top : C2Top).setCaption(std::to_string(token->top()));
-        (first ? C1Lef : C2Lef).setCaption(std::to_string(token->left()));
-        (first ? LblCas1 : LblCas2).setCaption(std::to_string(n));
-        if (Cam1.left() == Cam2.left() && Cam1.top() == Cam2.top()) {
-            Cam1.setLeft(Cam1.left() - 120);
-            Cam2.setLeft(Cam1.left() + 240);
-        }
-    }
-    // A drop on the square already shown lands again: its text and cue come back (the text
-    // may have changed since, for example after a roll).
-    if (LblCas.caption() == std::to_string(n)) {
-        LblCas_Change();
-    } else {
-        LblCas.setCaption(std::to_string(n));
-    }
-    if (n >= 0 && n < kSquares) {
-        switch (squareKind(n)) {
-            case SquareKind::Centre:
-                m_.CleCat = "";
-                m_.TypeCase = "CasC";
-                LblQuest.setEnabled(true);
-                LblLance.setEnabled(false);
-                break;
-            case SquareKind::RollAgain: LblQuest.setEnabled(false); break;
-            case SquareKind::Category:
-            case SquareKind::Headquarters:
-                m_.CleCat = std::string(state::kCategories[static_cast<std::size_t>(squareCategory(n) - 1)].key);
-                m_.TypeCase = squareKind(n) == SquareKind::Category ? "CasN" : "CasQ";
-                LblQuest.setEnabled(true);
-                LblLance.setEnabled(false);
-                break;
-        }
-    }
-    SubPart();
-    LblEnr.setEnabled(false);
-}
-
-bool FrmCSav::someoneHoldsAllSix() const {
-    bool one = true, two = true;
-    for (int k = 1; k <= 6; ++k) {
-        one = one && PartJ1[static_cast<std::size_t>(k)] == 1;
-        two = two && PartJ2[static_cast<std::size_t>(k)] == 1;
-    }
-    return one || two;
-}
-
-void FrmCSav::LblCas_Change() {
-    const int n = number(LblCas.caption());
-    if (n < 0 || n >= kSquares) return;
-    const std::string& crlf = m_.CrLf;
-    switch (squareKind(n)) {
-        case SquareKind::Category:
-            LblN.setCaption("");
-            LblInfo.setCaption(lines({"Pour continuer, vous devez", "répondre à une question", "en cliquant sur le",
-                                      "bouton", "", "''Question''"},
-                                     crlf));
-            sound("WSon01.wav");
-            break;
-        case SquareKind::RollAgain:
-            LblN.setCaption("");
-            LblInfo.setCaption(lines({"Vous tombez sur une", "case blanche. Lancez", "à nouveau le dé."}, crlf));
-            LblLance.setEnabled(true);
-            sound("WSon02.wav");
-            break;
-        case SquareKind::Headquarters:
-            LblN.setCaption("");
-            LblInfo.setCaption(lines({"Quartier général de catégorie", "Si vous répondez juste à la",
-                                      "question, vous obtenez", "le triangle marqueur", "correspondant", "à cette",
-                                      "catégorie."},
-                                     crlf));
-            LblQuest.setEnabled(true);
-            LblLance.setEnabled(false);
-            sound("WSon03.wav");
-            break;
-        case SquareKind::Centre: {
-            if (NbTours > 1) sound("WSon04.wav");
-            const bool final = someoneHoldsAllSix();
-            LblN.setCaption(final ? "Question finale" : "Case centrale");
-            if (final && m_.TypePartie == 2) {
-                LblInfo.setCaption(lines({"Cliquez sur ''Question''", "puis votre adversaire", "devra sélectionner la",
-                                          "catégorie à laquelle", "vous devez", "répondre."},
-                                         crlf));
-            } else {
-                LblInfo.setCaption(lines({"Cliquez sur le bouton", "''Question''", "puis sélectionnez la",
-                                          "catégorie à laquelle", "vous voulez", "répondre."},
-                                         crlf));
-            }
-            LblQuest.setEnabled(true);
-            LblLance.setEnabled(false);
-            break;
-        }
-    }
-}
-
-void FrmCSav::SubPart() {
-    for (auto* p : Par1) p->setVisible(false);
-    for (auto* p : Par2) p->setVisible(false);
-    m_.NbPartJ1 = 0;
-    m_.NbPartJ2 = 0;
-    for (int k = 1; k <= 6; ++k) {
-        if (PartJ1[static_cast<std::size_t>(k)] == 1) {
-            Par1[static_cast<std::size_t>(k - 1)]->move(Cam1.left(), Cam1.top());
-            m_.NbPartJ1 += 1;
-        }
-        if (PartJ2[static_cast<std::size_t>(k)] == 1) {
-            Par2[static_cast<std::size_t>(k - 1)]->move(Cam2.left(), Cam2.top());
-            m_.NbPartJ2 += 1;
-        }
-    }
-    for (auto* p : Par1) p->setVisible(true);
-    for (auto* p : Par2) p->setVisible(true);
-}
-
-// --- commands ----------------------------------------------------------------------------------
-
-void FrmCSav::LblQuest_Click() {
-    modifieeAvantQuestion_ = PartieModifiee;
-    tokensAvantQuestion_[0] = Cam1.enabled();
-    tokensAvantQuestion_[1] = Cam2.enabled();
-    setTokensEnabled(false, false);
-    LblQuest.setEnabled(false);
-    setEnabled(false);
-    PartieModifiee = 1;
-    app().load("FrmQuest");
-}
-
-void FrmCSav::QuestionAnnulee() {
-    setTokensEnabled(tokensAvantQuestion_[0], tokensAvantQuestion_[1]);
-    LblQuest.setEnabled(true);
-    PartieModifiee = modifieeAvantQuestion_;
-    setEnabled(true);
-}
-
-// --- turn resolution ---------------------------------------------------------------------------
-
-void FrmCSav::addOne(ui::Label& counter) { counter.setCaption(std::to_string(number(counter.caption()) + 1)); }
-
-void FrmCSav::TimRetQuest_Timer() {
-    int side = 0;
-    if (m_.TypePartie == 1) {
-        side = 1;
-    } else if (m_.TypePartie == 2 && (m_.JQuiJ == 1 || m_.JQuiJ == 2)) {
-        side = m_.JQuiJ;
-    }
-    if (side == 0) {
-        TimRetQuest.setInterval(0);
-        return;
-    }
-    const bool two = m_.TypePartie == 2;
-    const int other = side == 1 ? 2 : 1;
-    const std::string& crlf = m_.CrLf;
-    addOne(side == 1 ? LblQues1 : LblQues2);
-    addOne(side == 1 ? LblQ1 : LblQ2);
-    if (!two) LblLance.setEnabled(true);
-    if (m_.RepJuste == 1) {
-        LblN.setCaption("");
-        if (two) {
-            const std::string& name = side == 1 ? m_.NomJ2 : m_.NomJ3;
-            LblInfo.setCaption(lines({"", "vous avez répondu correctement à la", "question. Vous", "relancez", "le dé."}, crlf)
-                                   .insert(0, name + ","));
-        } else {
-            LblInfo.setCaption(lines({"Bravo !  Vous  avez  répondu", "correctement à la question.", "Relancez le dé pour un",
-                                      "nouveau tour."},
-                                     crlf));
-        }
-        addOne(side == 1 ? LblQuesR1 : LblQuesR2);
-        if (two) {
-            LblLance.setEnabled(true);
-            m_.JQuiJ = side;
-            LblJquiJ.setCaption(std::to_string(side));
-        }
-        if (m_.TypeCase == "CasQ") awardWedge(side);
-        if (m_.TypeCase == "CasC") {
-            const auto& flags = side == 1 ? PartJ1 : PartJ2;
-            bool all = true;
-            for (int k = 1; k <= 6; ++k) all = all && flags[static_cast<std::size_t>(k)] == 1;
-            if (all) {
-                LblLance.setEnabled(false);
-                TimFin.setInterval(1000);
-            }
-        }
-    } else if (!two) {
-        LblN.setCaption("");
-        LblInfo.setCaption(lines({"", "Relancez le dé", "pour un", "nouveau tour."}, crlf));
-        addOne(LblQuesF1);
-    } else {
-        (other == 1 ? Img1Ora : Img2Ora).setVisible(true);
-        (other == 1 ? Img1Gris : Img2Gris).setVisible(false);
-        (side == 1 ? Img1Ora : Img2Ora).setVisible(false);
-        (side == 1 ? Img1Gris : Img2Gris).setVisible(true);
-        LblN.setCaption("");
-        const std::string& name = other == 1 ? m_.NomJ2 : m_.NomJ3;
-        LblInfo.setCaption("C'est au tour de " + crlf + name + crlf + "de jouer en" + crlf + "lançant" + crlf + " le dé.");
-        addOne(side == 1 ? LblQuesF1 : LblQuesF2);
-        LblLance.setEnabled(true);
-        m_.JQuiJ = other;
-        LblJquiJ.setCaption(std::to_string(other));
-    }
-    TimRetQuest.setInterval(0);
-}
-
-void FrmCSav::awardWedge(int side) {
-    const state::Category* c = state::categoryByKey(m_.CleCat);
-    if (c == nullptr) return;
-    auto& flags = side == 1 ? PartJ1 : PartJ2;
-    const auto k = static_cast<std::size_t>(c->index);
-    if (flags[k] == 1) return;
-    m_.RepMsg = app().msgBox("Bravo ! Vous avez répondu à une question de quartier général.            " + m_.CrLf +
-                                 "Le triangle " + std::string(c->colour) + " est placé dans votre camembert.",
-                             ui::MsgButtons::Ok, ui::MsgIcon::Information, "Savanto");
-    auto& markers = side == 1 ? L1 : L2;
-    auto& slots = side == 1 ? ImgPart1 : ImgPart2;
-    for (int slot = 1; slot <= 6; ++slot) {
-        if (number(markers(slot).caption()) == 0) {
-            slots(slot).loadResource("CAM" + std::to_string(side) + std::to_string(c->index));
-            markers(slot).setCaption("1");
-            break;
-        }
-    }
-    flags[k] = 1;
-    ui::Picture& token = side == 1 ? Cam1 : Cam2;
-    ui::Picture* overlay = (side == 1 ? Par1 : Par2)[k - 1];
-    overlay->move(token.left(), token.top());
-}
-
-void FrmCSav::TimScore_Timer(int side) {
-    ui::Timer& timer = side == 1 ? TimScore1 : TimScore2;
-    const int asked = number((side == 1 ? LblQues1 : LblQues2).caption());
-    const int right = number((side == 1 ? LblQuesR1 : LblQuesR2).caption());
-    timer.setInterval(0);
-    if (asked == 0) {
-        app().msgBox(std::string(side == 1 ? "Interne 101 - " : "Interne 102 - ") + std::to_string(err::kDivisionByZero) +
-                         m_.CrLf + m_.CrLf + errorDescription(err::kDivisionByZero) + ".",
-                     ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Erreur programme");
-        return;
-    }
-    (side == 1 ? LblScor1 : LblScor2).setCaption(std::to_string(records::scorePercent(right, asked)));
-}
-
-// --- end of game -------------------------------------------------------------------------------
-
-void FrmCSav::TimFin_Timer() {
-    const std::string& n = m_.CrLf;
-    try {
-        PartieFinie = 1;
-        LblN.setCaption("");
-        LblLance.setEnabled(false);
-        // The first 30 records of the table, to tell whether the result enters it.
-        std::vector<std::string> table;
-        const std::string path = m_.CheminApp + "bestscor.ret";
-        if (files::exists(path)) table = files::splitLines(files::readText(path));
-        if (table.size() > 30) table.resize(30);
-        LblInfo.setCaption("Fin de" + n + "la partie.");
-        sound("WSon06.wav");
-        const bool two = m_.TypePartie == 2;
-        const int winner = two ? (m_.JQuiJ == 2 ? 2 : 1) : 1;
-        const std::string s = (winner == 1 ? LblScor1 : LblScor2).caption();
-        const std::string& w = two ? (winner == 1 ? m_.NomJ2 : m_.NomJ3) : m_.NomJ1;
-        const bool entered = records::qualifies(number(s), table);
-        const std::string bravo = "Bravo " + w + " ! Vous avez répondu correctement            ";
-        const std::string percent = std::string(34, ' ') + s + " %";
-        if (!two) {
-            m_.TexteMsg = bravo + n + "à la dernière question du jeu. Votre pourcentage" + n +
-                          "de   ''réponses justes / réponses fausses''   est de:" + n + n + percent;
-            if (entered) {
-                m_.TexteMsg += n + n + "VOUS ENTREZ DANS LES 30 MEILLEURS SCORES " + n + n +
-                               "Voulez-vous inscrire ce résultat dans le tableau " + n +
-                               "          récapitulant les meilleurs scores ?";
-            } else {
-                m_.TexteMsg += n + n;
-            }
-        } else {
-            m_.TexteMsg = bravo + n + "         à  la  dernière  question  du  jeu.  " + n +
-                          "Vous êtes donc le (la) gagnant(e) de la partie." + n;
-            if (entered) {
-                m_.TexteMsg += n + "   Votre  pourcentage  de  réponses justes  par            " + n +
-                               "      rapport  aux  réponses  fausses  est  de :" + n + n + percent + n + n +
-                               "VOUS ENTREZ DANS LES 30 MEILLEURS SCORES " + n + n +
-                               "  Voulez-vous inscrire ce résultat dans le tableau " + n +
-                               "            récapitulant les meilleurs scores ?";
-            } else {
-                const bool first = winner == 1;
-                const std::string& l = first ? m_.NomJ3 : m_.NomJ2;
-                const ui::Label& ws = first ? LblScor1 : LblScor2;
-                const ui::Label& wr = first ? LblQuesR1 : LblQuesR2;
-                const ui::Label& wq = first ? LblQues1 : LblQues2;
-                const ui::Label& ls = first ? LblScor2 : LblScor1;
-                const ui::Label& lr = first ? LblQuesR2 : LblQuesR1;
-                const ui::Label& lq = first ? LblQues2 : LblQues1;
-                m_.TexteMsg += n + "Votre score, en pourcentage, est de " + std::to_string(number(ws.caption())) + " %." + n +
-                               "Soit " + std::to_string(number(wr.caption())) + " bonnes réponses pour " +
-                               std::to_string(number(wq.caption())) + " questions posées." + n + n + "Le score de " + l +
-                               " est de " + std::to_string(number(ls.caption())) + " %." + n + "Soit " +
-                               std::to_string(number(lr.caption())) + " bonnes réponses pour " +
-                               std::to_string(number(lq.caption())) + " questions posées.";
-            }
-        }
-        m_.RepMsg = app().msgBox(m_.TexteMsg, entered ? ui::MsgButtons::YesNo : ui::MsgButtons::Ok,
-                                 ui::MsgIcon::Exclamation, "Fin de la partie");
-        if (entered && m_.RepMsg == ui::kMsgYes) {
-            files::appendLine(path, records::buildRecord(s, app().platform().now(), w, m_.Quest));
-            app().platform().fileWritten(path);
-            TimShowSco.setInterval(1000);
-        }
-    } catch (const RuntimeError& e) {
-        TimFin.setInterval(0);
-        support::reportError(app(), m_, support::lieu::kEndOfGame, e);
-        return;
-    }
-    TimFin.setInterval(0);
-}
-
-void FrmCSav::TimShowSco_Timer() {
-    TimShowSco.setInterval(0);
-    app().load("FrmDetailScor");
-}
-
-void FrmCSav::LblMeilleurs_Click() { app().load("FrmDetailScor"); }
-
-void FrmCSav::LblNew_Click() {
-    NouvellePartie = 1;
-    app().unload(*this);
-}
-
-void FrmCSav::LblQuit_Click() {
-    NouvellePartie = 0;
-    app().unload(*this);
-}
-
-void FrmCSav::But1_Click() { setWindowState(ui::WindowState::Minimized); }
-
-void FrmCSav::But2_Click() {
-    NouvellePartie = 0;
-    app().unload(*this);
-}
-
-void FrmCSav::Form_Unload(int& cancel) {
-    (void)cancel;
-    if (NouvellePartie == 1) app().load("FrmBDema");
-    writeOptions();
-}
-
-void FrmCSav::writeOptions() {
-    const records::Options o{m_.Quest, m_.SonYN, m_.NomJ1, m_.NomJ2, m_.NomJ3, m_.Minut, m_.Duree};
-    const std::string path = m_.CheminApp + "option.ret";
-    try {
-        files::writeTextAtomic(path, records::encodeOptions(o));
-        app().platform().fileWritten(path);
-    } catch (const RuntimeError& e) {
-        app().msgBox("Les options n'ont pas pu être enregistrées dans le fichier « option.ret »." + m_.CrLf + m_.CrLf +
-                         e.description() + ".",
-                     ui::MsgButtons::Ok, ui::MsgIcon::Exclamation, "Savanto");
-    }
-}
-
-void FrmCSav::TimImgSon_Timer() {
-    if (ImgSonOK.visible()) {
-        ImgSonOK.setVisible(false);
-        ImgSonHS.setVisible(true);
-        m_.SonYN = 0;
-        m_.RepMsg = app().msgBox("Indications sonores hors service.      ", ui::MsgButtons::Ok, ui::MsgIcon::Information,
-                                 "Savanto");
-    } else {
-        ImgSonOK.setVisible(true);
-        ImgSonHS.setVisible(false);
-        m_.SonYN = 1;
-        m_.RepMsg = app().msgBox("Indications sonores en service.      ", ui::MsgButtons::Ok, ui::MsgIcon::Information,
-                                 "Savanto");
-    }
-    restoreButton(6);
-    ImgSonHS.move(ImgSonOK.left(), ImgSonOK.top());
-    TimImgSon.setInterval(0);
-}
-
-void FrmCSav::TimImgTemps_Timer() {
-    restoreButton(7);
-    ImgTpsHS.move(ImgTpsOK.left(), ImgTpsOK.top());
-    TimImgTemps.setInterval(0);
-}
-
-void FrmCSav::ImgAide1_Click() { app().platform().shellOpen("Reglejeu.htm", "", ""); }
-
-void FrmCSav::ImgInt1_Click() {
-    m_.RepMsg = app().msgBox("Voulez-vous vous connecter sur le site de présentation du programme?      ",
-                             ui::MsgButtons::YesNo, ui::MsgIcon::Question, "Savanto");
-    if (m_.RepMsg == ui::kMsgYes) app().platform().shellOpen("Savanto-site", "", "");
-}
-
-void FrmCSav::ImgMail1_Click() { support::MailProbleme(app(), m_); }
 
 }  // namespace sv::board

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "records/saved_game.h"
 #include "state/module.h"
 #include "ui/window.h"
 
@@ -144,6 +145,11 @@ public:
     void TimFin_Timer();
     void TimShowSco_Timer();
     void LblMeilleurs_Click();
+    void LblEnr_Click();
+    void LblOpen_Click();
+    // Saves the game through the save dialog; false when nothing was written (cancelled, or
+    // the write failed and was reported).
+    bool Enregistrer();
     // The question window closed without a verdict: the board is as it was before "QUESTION".
     void QuestionAnnulee();
 
@@ -162,10 +168,16 @@ private:
     void setTokensEnabled(bool side1, bool side2);
     bool someoneHoldsAllSix() const;
     void writeOptions();
+    void setSides(int count);  // one side or two: the second side's token and panel
+    void showTurn(int side);   // the turn marks: orange for the side to play
+    records::SavedGame savedGame() const;
+    void restore(const records::SavedGame& g, const ui::DateTime& saved, const std::string& file);
+    void placeToken(int side, int top, int left, int square);
     void awardWedge(int side);
     static void addOne(ui::Label& counter);
 
     int modifieeAvantQuestion_ = 0;
+    ui::Rect newRest_{}, quitRest_{};  // "Nouvelle partie" and "Quitter" at rest
     bool tokensAvantQuestion_[2] = {false, false};
 
     state::Module& m_;

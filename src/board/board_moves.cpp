@@ -1,0 +1,221 @@
+// The board: the die, the tokens dragged onto squares, the landing texts and the "QUESTION" button.
+#include "board/frm_csav.h"
+
+#include "board/board_common.h"
+#include "board/board_model.h"
+#include "ui/app.h"
+
+namespace sv::board {
+
+// --- die and tokens ----------------------------------------------------------------------------
+
+void FrmCSav::setTokensEnabled(bool side1, bool side2) {
+    Cam1.setEnabled(side1);
+    Cam2.setEnabled(side2);
+    for (auto* p : Par1) p->setEnabled(side1);
+    for (auto* p : Par2) p->setEnabled(side2);
+}
+
+void FrmCSav::LblLance_Click() {
+    // One roll at a time: a click while the die still rolls would count a second turn and
+    // change the value the player was told.
+    for (const ui::Timer* t : {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5}) {
+        if (t->armed()) return;
+    }
+    LblCam.setCaption(m_.JQuiJ == 2 ? "2" : "1");
+    if (!isRollAgain(number(LblCas.caption()))) {
+        NbTours += 1;
+        LblTOUR.setCaption(std::to_string(NbTours));
+    }
+    Tim1.setInterval(250);
+}
+
+void FrmCSav::Die_Timer(int k) {
+    for (int v = 1; v <= 6; ++v) ImDe(v).setVisible(false);
+    const int v = static_cast<int>(app().platform().random() * 6 + 1);
+    LblDE.setCaption(std::to_string(v));
+    ImDe(v).setVisible(true);
+    ui::Timer* die[5] = {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5};
+    if (k == 1) sound("WSon05.wav");
+    if (k < 5) {
+        die[k]->setInterval(250);
+        die[k - 1]->setInterval(0);
+        return;
+    }
+    // The fifth draw is the value.
+    LblLance.setEnabled(false);
+    std::string name;
+    if (m_.TypePartie == 1) {
+        setTokensEnabled(true, false);
+        name = m_.NomJ1;
+    } else if (m_.TypePartie == 2) {
+        const bool side1 = m_.JQuiJ == 1;
+        setTokensEnabled(side1, !side1);
+        name = side1 ? m_.NomJ2 : m_.NomJ3;
+    }
+    if (m_.TypePartie == 1 || m_.TypePartie == 2) {
+        LblN.setCaption("");
+        LblInfo.setCaption(name + ",  avancez  votre" + m_.CrLf + "camembert de " + LblDE.caption() + " cases," +
+                           m_.CrLf + "dans  n ' importe" + m_.CrLf + "quelle direction.");
+    }
+    LblLance.setEnabled(false);
+    Tim5.setInterval(0);
+}
+
+void FrmCSav::dropOnToken(int side) {
+    CaseCible = number((side == 1 ? LblCas1 : LblCas2).caption());
+    CmdLB_Click();
+}
+
+void FrmCSav::dropOnBackground(ui::Control& source, double x, double y) {
+    source.move(static_cast<int>(x - SourisX), static_cast<int>(y - SourisY));
+    if (LblCam.caption() == "1") {
+        Cam1.move(number(C1Lef.caption()), number(C1Top.caption()));
+    } else {
+        Cam2.move(number(C2Lef.caption()), number(C2Top.caption()));
+    }
+    // A wedge dragged off its token goes back onto it.
+    SubPart();
+}
+
+void FrmCSav::CmdLB_Click() {
+    const int n = CaseCible;
+    ui::Picture* token = LblCam.caption() == "1" ? &Cam1 : LblCam.caption() == "2" ? &Cam2 : nullptr;
+    if (token != nullptr && n >= 0 && n < kSquares) {
+        const ui::Label& zone = LB(n);
+        token->move(zone.left() + zone.width() / 2 - token->width() / 2, zone.top() + zone.height() / 2 - token->height() / 2);
+        const bool first = token == &Cam1;
+        (first ? C1Top : C2Top).setCaption(std::to_string(token->top()));
+        (first ? C1Lef : C2Lef).setCaption(std::to_string(token->left()));
+        (first ? LblCas1 : LblCas2).setCaption(std::to_string(n));
+        if (Cam1.left() == Cam2.left() && Cam1.top() == Cam2.top()) {
+            Cam1.setLeft(Cam1.left() - 120);
+            Cam2.setLeft(Cam1.left() + 240);
+        }
+    }
+    // A drop on the square already shown lands again: its text and cue come back (the text
+    // may have changed since, for example after a roll).
+    if (LblCas.caption() == std::to_string(n)) {
+        LblCas_Change();
+    } else {
+        LblCas.setCaption(std::to_string(n));
+    }
+    if (n >= 0 && n < kSquares) {
+        switch (squareKind(n)) {
+            case SquareKind::Centre:
+                m_.CleCat = "";
+                m_.TypeCase = "CasC";
+                LblQuest.setEnabled(true);
+                LblLance.setEnabled(false);
+                break;
+            case SquareKind::RollAgain: LblQuest.setEnabled(false); break;
+            case SquareKind::Category:
+            case SquareKind::Headquarters:
+                m_.CleCat = std::string(state::kCategories[static_cast<std::size_t>(squareCategory(n) - 1)].key);
+                m_.TypeCase = squareKind(n) == SquareKind::Category ? "CasN" : "CasQ";
+                LblQuest.setEnabled(true);
+                LblLance.setEnabled(false);
+                break;
+        }
+    }
+    SubPart();
+    LblEnr.setEnabled(false);
+}
+
+bool FrmCSav::someoneHoldsAllSix() const {
+    bool one = true, two = true;
+    for (int k = 1; k <= 6; ++k) {
+        one = one && PartJ1[static_cast<std::size_t>(k)] == 1;
+        two = two && PartJ2[static_cast<std::size_t>(k)] == 1;
+    }
+    return one || two;
+}
+
+void FrmCSav::LblCas_Change() {
+    const int n = number(LblCas.caption());
+    if (n < 0 || n >= kSquares) return;
+    const std::string& crlf = m_.CrLf;
+    switch (squareKind(n)) {
+        case SquareKind::Category:
+            LblN.setCaption("");
+            LblInfo.setCaption(lines({"Pour continuer, vous devez", "répondre à une question", "en cliquant sur le",
+                                      "bouton", "", "''Question''"},
+                                     crlf));
+            sound("WSon01.wav");
+            break;
+        case SquareKind::RollAgain:
+            LblN.setCaption("");
+            LblInfo.setCaption(lines({"Vous tombez sur une", "case blanche. Lancez", "à nouveau le dé."}, crlf));
+            LblLance.setEnabled(true);
+            sound("WSon02.wav");
+            break;
+        case SquareKind::Headquarters:
+            LblN.setCaption("");
+            LblInfo.setCaption(lines({"Quartier général de catégorie", "Si vous répondez juste à la",
+                                      "question, vous obtenez", "le triangle marqueur", "correspondant", "à cette",
+                                      "catégorie."},
+                                     crlf));
+            LblQuest.setEnabled(true);
+            LblLance.setEnabled(false);
+            sound("WSon03.wav");
+            break;
+        case SquareKind::Centre: {
+            if (NbTours > 1) sound("WSon04.wav");
+            const bool final = someoneHoldsAllSix();
+            LblN.setCaption(final ? "Question finale" : "Case centrale");
+            if (final && m_.TypePartie == 2) {
+                LblInfo.setCaption(lines({"Cliquez sur ''Question''", "puis votre adversaire", "devra sélectionner la",
+                                          "catégorie à laquelle", "vous devez", "répondre."},
+                                         crlf));
+            } else {
+                LblInfo.setCaption(lines({"Cliquez sur le bouton", "''Question''", "puis sélectionnez la",
+                                          "catégorie à laquelle", "vous voulez", "répondre."},
+                                         crlf));
+            }
+            LblQuest.setEnabled(true);
+            LblLance.setEnabled(false);
+            break;
+        }
+    }
+}
+
+void FrmCSav::SubPart() {
+    for (auto* p : Par1) p->setVisible(false);
+    for (auto* p : Par2) p->setVisible(false);
+    m_.NbPartJ1 = 0;
+    m_.NbPartJ2 = 0;
+    for (int k = 1; k <= 6; ++k) {
+        if (PartJ1[static_cast<std::size_t>(k)] == 1) {
+            Par1[static_cast<std::size_t>(k - 1)]->move(Cam1.left(), Cam1.top());
+            m_.NbPartJ1 += 1;
+        }
+        if (PartJ2[static_cast<std::size_t>(k)] == 1) {
+            Par2[static_cast<std::size_t>(k - 1)]->move(Cam2.left(), Cam2.top());
+            m_.NbPartJ2 += 1;
+        }
+    }
+    for (auto* p : Par1) p->setVisible(true);
+    for (auto* p : Par2) p->setVisible(true);
+}
+
+// --- commands ----------------------------------------------------------------------------------
+
+void FrmCSav::LblQuest_Click() {
+    modifieeAvantQuestion_ = PartieModifiee;
+    tokensAvantQuestion_[0] = Cam1.enabled();
+    tokensAvantQuestion_[1] = Cam2.enabled();
+    setTokensEnabled(false, false);
+    LblQuest.setEnabled(false);
+    setEnabled(false);
+    PartieModifiee = 1;
+    app().load("FrmQuest");
+}
+
+void FrmCSav::QuestionAnnulee() {
+    setTokensEnabled(tokensAvantQuestion_[0], tokensAvantQuestion_[1]);
+    LblQuest.setEnabled(true);
+    PartieModifiee = modifieeAvantQuestion_;
+    setEnabled(true);
+}
+
+}  // namespace sv::board

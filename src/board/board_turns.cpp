@@ -1,0 +1,194 @@
+// The board: what a verdict does (counters, wedges, the turn), the scores and the end of the game.
+#include "board/frm_csav.h"
+
+#include "board/board_common.h"
+#include "records/bestscores.h"
+#include "records/score.h"
+#include "support/report.h"
+#include "ui/app.h"
+#include "ui/files.h"
+
+namespace sv::board {
+
+// --- turn resolution ---------------------------------------------------------------------------
+
+void FrmCSav::addOne(ui::Label& counter) { counter.setCaption(std::to_string(number(counter.caption()) + 1)); }
+
+void FrmCSav::TimRetQuest_Timer() {
+    int side = 0;
+    if (m_.TypePartie == 1) {
+        side = 1;
+    } else if (m_.TypePartie == 2 && (m_.JQuiJ == 1 || m_.JQuiJ == 2)) {
+        side = m_.JQuiJ;
+    }
+    if (side == 0) {
+        TimRetQuest.setInterval(0);
+        return;
+    }
+    const bool two = m_.TypePartie == 2;
+    const int other = side == 1 ? 2 : 1;
+    const std::string& crlf = m_.CrLf;
+    addOne(side == 1 ? LblQues1 : LblQues2);
+    addOne(side == 1 ? LblQ1 : LblQ2);
+    if (!two) LblLance.setEnabled(true);
+    if (m_.RepJuste == 1) {
+        LblN.setCaption("");
+        if (two) {
+            const std::string& name = side == 1 ? m_.NomJ2 : m_.NomJ3;
+            LblInfo.setCaption(lines({"", "vous avez répondu correctement à la", "question. Vous", "relancez", "le dé."}, crlf)
+                                   .insert(0, name + ","));
+        } else {
+            LblInfo.setCaption(lines({"Bravo !  Vous  avez  répondu", "correctement à la question.", "Relancez le dé pour un",
+                                      "nouveau tour."},
+                                     crlf));
+        }
+        addOne(side == 1 ? LblQuesR1 : LblQuesR2);
+        if (two) {
+            LblLance.setEnabled(true);
+            m_.JQuiJ = side;
+            LblJquiJ.setCaption(std::to_string(side));
+        }
+        if (m_.TypeCase == "CasQ") awardWedge(side);
+        if (m_.TypeCase == "CasC") {
+            const auto& flags = side == 1 ? PartJ1 : PartJ2;
+            bool all = true;
+            for (int k = 1; k <= 6; ++k) all = all && flags[static_cast<std::size_t>(k)] == 1;
+            if (all) {
+                LblLance.setEnabled(false);
+                TimFin.setInterval(1000);
+            }
+        }
+    } else if (!two) {
+        LblN.setCaption("");
+        LblInfo.setCaption(lines({"", "Relancez le dé", "pour un", "nouveau tour."}, crlf));
+        addOne(LblQuesF1);
+    } else {
+        showTurn(other);
+        LblN.setCaption("");
+        const std::string& name = other == 1 ? m_.NomJ2 : m_.NomJ3;
+        LblInfo.setCaption("C'est au tour de " + crlf + name + crlf + "de jouer en" + crlf + "lançant" + crlf + " le dé.");
+        addOne(side == 1 ? LblQuesF1 : LblQuesF2);
+        LblLance.setEnabled(true);
+        m_.JQuiJ = other;
+        LblJquiJ.setCaption(std::to_string(other));
+    }
+    TimRetQuest.setInterval(0);
+}
+
+void FrmCSav::awardWedge(int side) {
+    const state::Category* c = state::categoryByKey(m_.CleCat);
+    if (c == nullptr) return;
+    auto& flags = side == 1 ? PartJ1 : PartJ2;
+    const auto k = static_cast<std::size_t>(c->index);
+    if (flags[k] == 1) return;
+    m_.RepMsg = app().msgBox("Bravo ! Vous avez répondu à une question de quartier général.            " + m_.CrLf +
+                                 "Le triangle " + std::string(c->colour) + " est placé dans votre camembert.",
+                             ui::MsgButtons::Ok, ui::MsgIcon::Information, "Savanto");
+    auto& markers = side == 1 ? L1 : L2;
+    auto& slots = side == 1 ? ImgPart1 : ImgPart2;
+    for (int slot = 1; slot <= 6; ++slot) {
+        if (number(markers(slot).caption()) == 0) {
+            slots(slot).loadResource("CAM" + std::to_string(side) + std::to_string(c->index));
+            markers(slot).setCaption("1");
+            break;
+        }
+    }
+    flags[k] = 1;
+    ui::Picture& token = side == 1 ? Cam1 : Cam2;
+    ui::Picture* overlay = (side == 1 ? Par1 : Par2)[k - 1];
+    overlay->move(token.left(), token.top());
+}
+
+void FrmCSav::TimScore_Timer(int side) {
+    ui::Timer& timer = side == 1 ? TimScore1 : TimScore2;
+    const int asked = number((side == 1 ? LblQues1 : LblQues2).caption());
+    const int right = number((side == 1 ? LblQuesR1 : LblQuesR2).caption());
+    timer.setInterval(0);
+    if (asked == 0) {
+        app().msgBox(std::string(side == 1 ? "Interne 101 - " : "Interne 102 - ") + std::to_string(err::kDivisionByZero) +
+                         m_.CrLf + m_.CrLf + errorDescription(err::kDivisionByZero) + ".",
+                     ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Erreur programme");
+        return;
+    }
+    (side == 1 ? LblScor1 : LblScor2).setCaption(std::to_string(records::scorePercent(right, asked)));
+}
+
+// --- end of game -------------------------------------------------------------------------------
+
+void FrmCSav::TimFin_Timer() {
+    const std::string& n = m_.CrLf;
+    try {
+        PartieFinie = 1;
+        LblN.setCaption("");
+        LblLance.setEnabled(false);
+        // The first 30 records of the table, to tell whether the result enters it.
+        std::vector<std::string> table;
+        const std::string path = m_.CheminApp + "bestscor.ret";
+        if (files::exists(path)) table = files::splitLines(files::readText(path));
+        if (table.size() > 30) table.resize(30);
+        LblInfo.setCaption("Fin de" + n + "la partie.");
+        sound("WSon06.wav");
+        const bool two = m_.TypePartie == 2;
+        const int winner = two ? (m_.JQuiJ == 2 ? 2 : 1) : 1;
+        const std::string s = (winner == 1 ? LblScor1 : LblScor2).caption();
+        const std::string& w = two ? (winner == 1 ? m_.NomJ2 : m_.NomJ3) : m_.NomJ1;
+        const bool entered = records::qualifies(number(s), table);
+        const std::string bravo = "Bravo " + w + " ! Vous avez répondu correctement            ";
+        const std::string percent = std::string(34, ' ') + s + " %";
+        if (!two) {
+            m_.TexteMsg = bravo + n + "à la dernière question du jeu. Votre pourcentage" + n +
+                          "de   ''réponses justes / réponses fausses''   est de:" + n + n + percent;
+            if (entered) {
+                m_.TexteMsg += n + n + "VOUS ENTREZ DANS LES 30 MEILLEURS SCORES " + n + n +
+                               "Voulez-vous inscrire ce résultat dans le tableau " + n +
+                               "          récapitulant les meilleurs scores ?";
+            } else {
+                m_.TexteMsg += n + n;
+            }
+        } else {
+            m_.TexteMsg = bravo + n + "         à  la  dernière  question  du  jeu.  " + n +
+                          "Vous êtes donc le (la) gagnant(e) de la partie." + n;
+            if (entered) {
+                m_.TexteMsg += n + "   Votre  pourcentage  de  réponses justes  par            " + n +
+                               "      rapport  aux  réponses  fausses  est  de :" + n + n + percent + n + n +
+                               "VOUS ENTREZ DANS LES 30 MEILLEURS SCORES " + n + n +
+                               "  Voulez-vous inscrire ce résultat dans le tableau " + n +
+                               "            récapitulant les meilleurs scores ?";
+            } else {
+                const bool first = winner == 1;
+                const std::string& l = first ? m_.NomJ3 : m_.NomJ2;
+                const ui::Label& ws = first ? LblScor1 : LblScor2;
+                const ui::Label& wr = first ? LblQuesR1 : LblQuesR2;
+                const ui::Label& wq = first ? LblQues1 : LblQues2;
+                const ui::Label& ls = first ? LblScor2 : LblScor1;
+                const ui::Label& lr = first ? LblQuesR2 : LblQuesR1;
+                const ui::Label& lq = first ? LblQues2 : LblQues1;
+                m_.TexteMsg += n + "Votre score, en pourcentage, est de " + std::to_string(number(ws.caption())) + " %." + n +
+                               "Soit " + std::to_string(number(wr.caption())) + " bonnes réponses pour " +
+                               std::to_string(number(wq.caption())) + " questions posées." + n + n + "Le score de " + l +
+                               " est de " + std::to_string(number(ls.caption())) + " %." + n + "Soit " +
+                               std::to_string(number(lr.caption())) + " bonnes réponses pour " +
+                               std::to_string(number(lq.caption())) + " questions posées.";
+            }
+        }
+        m_.RepMsg = app().msgBox(m_.TexteMsg, entered ? ui::MsgButtons::YesNo : ui::MsgButtons::Ok,
+                                 ui::MsgIcon::Exclamation, "Fin de la partie");
+        if (entered && m_.RepMsg == ui::kMsgYes) {
+            files::appendLine(path, records::buildRecord(s, app().platform().now(), w, m_.Quest));
+            app().platform().fileWritten(path);
+            TimShowSco.setInterval(1000);
+        }
+    } catch (const RuntimeError& e) {
+        TimFin.setInterval(0);
+        support::reportError(app(), m_, support::lieu::kEndOfGame, e);
+        return;
+    }
+    TimFin.setInterval(0);
+}
+
+void FrmCSav::TimShowSco_Timer() {
+    TimShowSco.setInterval(0);
+    app().load("FrmDetailScor");
+}
+
+}  // namespace sv::board
