@@ -120,4 +120,30 @@ TEST_F(Board, AFolderThatCannotTakeTheOptionsIsSaidAndTheBoardStillCloses) {
     EXPECT_NE(platform.messageBoxes().back().request.text.find("option.ret"), std::string::npos);
 }
 
+TEST_F(Board, SaveAndOpenDialogsStartInTheLastFolderAndProposeTheGamesName) {
+    board::FrmCSav& b = game(1);
+    const std::string top = folder.string() + "/";
+    const std::string sub = (folder / "parties").string() + "/";
+    std::filesystem::create_directory(folder / "parties");
+    platform.queueDialog(sub + "a.par");
+    EXPECT_TRUE(b.Enregistrer());
+    platform.queueDialog(std::nullopt);
+    app->userClick(b.LblOpen);
+    platform.queueDialog(std::nullopt);
+    EXPECT_FALSE(b.Enregistrer());
+    const auto& d = platform.dialogs();
+    ASSERT_EQ(d.size(), 3u);
+    EXPECT_TRUE(d[0].request.save);
+    EXPECT_EQ(d[0].request.title, "Enregistrer la partie sous ...");
+    EXPECT_EQ(d[0].request.filter, "Savanto (*.par)|*.par|");
+    EXPECT_EQ(d[0].request.initialFolder, top);
+    EXPECT_EQ(d[0].request.fileName, "Partie 1");
+    EXPECT_TRUE(d[0].request.overwritePrompt);
+    EXPECT_FALSE(d[1].request.save);
+    EXPECT_EQ(d[1].request.title, "Ouvrir une partie enregistrée ...");
+    EXPECT_EQ(d[1].request.initialFolder, sub);
+    EXPECT_EQ(d[2].request.fileName, "a.par");
+    EXPECT_EQ(m->CheminApp2, sub);
+}
+
 }  // namespace sv::test
