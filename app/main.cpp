@@ -10,6 +10,12 @@
 #include "ui/qt/qt_platform.h"
 
 int main(int argc, char** argv) {
+    // The game speaks French only: the dates and sizes of its file dialogs too, whatever the
+    // desktop's language (a locale forced for everything through LC_ALL is left alone).
+    if (qEnvironmentVariableIsEmpty("LC_ALL")) {
+        qputenv("LC_TIME", "fr_FR.UTF-8");
+        qputenv("LC_MESSAGES", "fr_FR.UTF-8");
+    }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Savanto"));
     // The program ends when its logic says so, not when no window happens to be shown (between

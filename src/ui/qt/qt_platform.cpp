@@ -10,6 +10,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileInfo>
 #include <QGraphicsOpacityEffect>
 #include <QGroupBox>
@@ -516,6 +518,14 @@ std::optional<std::string> QtPlatform::fileDialog(const FileDialogSpec& request)
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
     dialog.setLabelText(QFileDialog::Accept, request.save ? QStringLiteral("Enregistrer") : QStringLiteral("Ouvrir"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    // Wide enough for the size, type and date columns to read in full.
+    dialog.resize(820, 480);
+    if (auto* tree = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = tree->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int c = 1; c < header->count(); ++c) header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }
