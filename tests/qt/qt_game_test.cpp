@@ -1,11 +1,13 @@
 // A whole two-side game on the Qt platform, played through the widgets as a person would:
 // the start screen, the die, the tokens dragged onto the squares, the questions answered, the
-// final question, the end message, the entry and the best-scores window.
+// final question, the end message, the entry and the best-scores window; then quitting, with
+// the offer to save answered through the real save dialog and its proposed name.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -25,6 +27,7 @@
 #include "screens/frm_bdema.h"
 #include "screens/program.h"
 #include "ui/app.h"
+#include "ui/files.h"
 #include "ui/qt/qt_platform.h"
 #include "temp_folder.h"
 
@@ -72,7 +75,14 @@ TEST(QtGame, ATwoSideGameFromTheStartScreenToTheBestScores) {
         // Every message box is answered as a player would: "Oui" where asked, else "OK".
         QStringList messages;
         QTimer answerer;
-        QObject::connect(&answerer, &QTimer::timeout, [&messages] {
+        // File dialogs take the name they propose.
+        QStringList dialogs;
+        QObject::connect(&answerer, &QTimer::timeout, [&messages, &dialogs] {
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); d && d->isVisible()) {
+                dialogs << d->windowTitle();
+                QMetaObject::invokeMethod(d, "accept");
+                return;
+            }
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
             messages << box->text();
@@ -149,6 +159,16 @@ TEST(QtGame, ATwoSideGameFromTheStartScreenToTheBestScores) {
         EXPECT_TRUE(ended);
         platform.widgetFor(board)->grab().save(QDir::current().filePath(QStringLiteral("qt-game-board.png")));
         platform.widgetFor(scores)->grab().save(QDir::current().filePath(QStringLiteral("qt-game-scores.png")));
+
+        // Quitting offers to save the finished game; "Oui" goes through the save dialog.
+        clickWidget(platform.widgetFor(scores.CmdFerme));
+        QTRY_VERIFY_WITH_TIMEOUT(board.enabled(), 3000);
+        clickWidget(platform.widgetFor(board.LblQuit));
+        QTRY_VERIFY_WITH_TIMEOUT(app.ended(), 5000);
+        EXPECT_TRUE(messages.last().startsWith(QStringLiteral("Voulez-vous enregistrer la partie avant de quitter ?")));
+        EXPECT_EQ(dialogs, QStringList{QStringLiteral("Enregistrer la partie sous ...")});
+        ASSERT_TRUE(fs::exists(folder / "Partie 1.par"));
+        EXPECT_EQ(files::readText(folder / "Partie 1.par").substr(0, 6), "2\r\n1\r\n");  // two sides, finished
         app.end();
     }
     removeFolder(folder);
