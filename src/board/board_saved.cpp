@@ -148,7 +148,9 @@ void FrmCSav::placeToken(int side, int top, int left, int square) {
 void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, const std::string& file) {
     const std::string& n = m_.CrLf;
     // Nothing of the game on the board goes on: no die rolling, no verdict or end pending.
-    for (ui::Timer* t : {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5, &TimRetQuest, &TimFin, &TimShowSco}) t->setInterval(0);
+    for (ui::Timer* t : {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5, &TimRetQuest, &TimScore1, &TimScore2, &TimFin, &TimShowSco}) {
+        t->setInterval(0);
+    }
     for (int v = 1; v <= 6; ++v) ImDe(v).setVisible(false);
     LblN.setCaption("");
     LblInfo.setCaption("");
