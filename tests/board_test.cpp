@@ -2,6 +2,7 @@
 #include "board/frm_csav.h"
 #include "program_fixture.h"
 #include "screens/frm_bdema.h"
+#include "ui/files.h"
 
 namespace sv::test {
 
@@ -144,6 +145,20 @@ TEST_F(Board, SaveAndOpenDialogsStartInTheLastFolderAndProposeTheGamesName) {
     EXPECT_EQ(d[1].request.initialFolder, sub);
     EXPECT_EQ(d[2].request.fileName, "a.par");
     EXPECT_EQ(m->CheminApp2, sub);
+}
+
+TEST_F(Board, AFailedSaveKeepsThePreviousFileWholeAndTheGameToBeSaved) {
+    board::FrmCSav& b = game(2);
+    const auto file = folder / "ancienne.par";
+    files::writeTextAtomic(file, "ancienne partie\r\n");
+    std::filesystem::create_directory(folder / "ancienne.par.tmp~");  // the new text cannot be written
+    b.PartieModifiee = 1;
+    platform.queueDialog(file.string());
+    EXPECT_FALSE(b.Enregistrer());
+    EXPECT_EQ(files::readText(file), "ancienne partie\r\n");
+    EXPECT_EQ(m->ErrLieu, 103);
+    EXPECT_EQ(b.PartieModifiee, 1);
+    EXPECT_EQ(b.NomFichier, "");
 }
 
 }  // namespace sv::test
