@@ -81,7 +81,11 @@ void FrmCSav::TimImgTemps_Timer() {
     restoreButton(7);
     ImgTpsHS.move(ImgTpsOK.left(), ImgTpsOK.top());
     TimImgTemps.setInterval(0);
+    app().load("FrmTemps");
+    setEnabled(false);
 }
+
+void FrmCSav::LblPos_Click() { app().load("FrmRecap"); }
 
 void FrmCSav::ImgAide1_Click() { app().platform().shellOpen("Reglejeu.htm", "", ""); }
 

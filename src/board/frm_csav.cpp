@@ -204,6 +204,7 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     TimShowSco.onTimer = [this] { TimShowSco_Timer(); };
     LblMeilleurs.onClick = [this] { LblMeilleurs_Click(); };
     LblEnr.onClick = [this] { LblEnr_Click(); };
+    LblPos.onClick = [this] { LblPos_Click(); };
     LblOpen.onClick = [this] { LblOpen_Click(); };
     // A change of a right or wrong count refreshes that side's score 10 ms later.
     LblQuesR1.onChange = [this] { TimScore1.setInterval(10); };

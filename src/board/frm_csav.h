@@ -145,6 +145,7 @@ public:
     void TimFin_Timer();
     void TimShowSco_Timer();
     void LblMeilleurs_Click();
+    void LblPos_Click();
     void LblEnr_Click();
     void LblOpen_Click();
     // Saves the game through the save dialog; false when nothing was written (cancelled, or

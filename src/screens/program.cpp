@@ -5,6 +5,8 @@
 #include "questions/frm_quest.h"
 #include "questions/frm_questc.h"
 #include "records/frm_detail_scor.h"
+#include "records/frm_recap.h"
+#include "records/frm_temps.h"
 #include "records/options.h"
 #include "screens/frm_bdema.h"
 #include "screens/pending_window.h"
@@ -44,6 +46,8 @@ std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std
     if (name == questions::FrmQuest::kName) return std::make_unique<questions::FrmQuest>(app, module_);
     if (name == records::FrmDetailScor::kName) return std::make_unique<records::FrmDetailScor>(app, module_);
     if (name == questions::FrmQuestC::kName) return std::make_unique<questions::FrmQuestC>(app, module_);
+    if (name == records::FrmRecap::kName) return std::make_unique<records::FrmRecap>(app, module_);
+    if (name == records::FrmTemps::kName) return std::make_unique<records::FrmTemps>(app, module_);
     if (name == "FrmEntraine") {
         return std::make_unique<screens::PendingWindow>(app, module_, name,
                                                         "Le mode Quizz n'est pas encore prêt.\r\nRevenez bientôt !");
@@ -52,7 +56,8 @@ std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std
 }
 
 std::vector<std::string> SavantoProgram::windowNames() const {
-    return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmQuest", "FrmQuestC", "FrmDetailScor", "FrmEntraine"};
+    return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmQuest", "FrmQuestC", "FrmDetailScor", "FrmRecap", "FrmTemps",
+            "FrmEntraine"};
 }
 
 std::unique_ptr<ui::Program> makeSavantoProgram() { return std::make_unique<SavantoProgram>(); }
