@@ -26,22 +26,22 @@ std::string listLine(int n, const std::string& question) {
 FrmRecap::FrmRecap(ui::App& app, state::Module& m)
     : ui::Window(app, kName),
       ImgFond(picture("ImgFond", {0, 0, 7500, 3900})),
-      Lbl(label("Lbl", {300, 315, 4800, 255})),
-      LST(listBox("LST", {240, 600, 4860, 1740})),
-      LblQ(label("LblQ", {360, 2460, 6780, 660})),
-      LblR(label("LblR", {1740, 3150, 3900, 480})),
-      LblYN(label("LblYN", {6540, 3150, 600, 255})),
-      CmdJ1(button("CmdJ1", {5400, 600, 1860, 420}, "Joueur 1")),
-      CmdJ2(button("CmdJ2", {5400, 1110, 1860, 420}, "Joueur 2")),
-      CmdFerme(button("CmdFerme", {5400, 1920, 1860, 420}, "Fermer")),
+      Lbl(label("Lbl", {330, 315, 6840, 255})),
+      LST(listBox("LST", {240, 630, 7020, 1440})),
+      LblQ(label("LblQ", {345, 2205, 6810, 480})),
+      LblR(label("LblR", {1650, 2745, 4140, 420})),
+      LblYN(label("LblYN", {6630, 2745, 540, 255})),
+      CmdJ1(button("CmdJ1", {240, 3285, 1860, 405}, "Joueur 1")),
+      CmdJ2(button("CmdJ2", {2250, 3285, 1860, 405}, "Joueur 2")),
+      CmdFerme(button("CmdFerme", {5400, 3285, 1860, 405}, "Fermer")),
       Foc(button("Foc", {-3000, -3000, 300, 300}, "")),
       TimDeb(timer("TimDeb")),
       m_(m) {
     setCaption("Récapitulatif des questions posées");
     setBackColor(kPaper);
     // White decoration: a band behind the heading, the details pane under the list, a rule
-    // between the side buttons and "Fermer".
-    const ui::Rect pics[3] = {{240, 300, 4860, 300}, {240, 2400, 7020, 1260}, {5400, 1680, 1860, 30}};
+    // above the buttons.
+    const ui::Rect pics[3] = {{240, 300, 7020, 300}, {240, 2160, 7020, 1020}, {240, 3225, 7020, 15}};
     for (int k = 0; k < 3; ++k) {
         ui::Picture& p = picture("Pic", pics[k], k);
         p.setStretch(true);
@@ -49,7 +49,7 @@ FrmRecap::FrmRecap(ui::App& app, state::Module& m)
         Pic.put(k, p);
     }
     const char* titles[2] = {"Bonne réponse :", "Trouvée :"};
-    const ui::Rect titleRects[2] = {{360, 3150, 1320, 255}, {5700, 3150, 780, 255}};
+    const ui::Rect titleRects[2] = {{345, 2760, 1260, 255}, {5850, 2760, 750, 255}};
     for (int k = 0; k < 2; ++k) {
         ui::Label& t = label("LblTitre", titleRects[k], k + 1);
         t.setCaption(titles[k]);
@@ -107,7 +107,6 @@ void FrmRecap::Form_Load() {
         } else {
             CmdJ1.setVisible(false);
             CmdJ2.setVisible(false);
-            Pic(2).setVisible(false);
             showSide(0);
         }
         TimDeb.setInterval(200);
@@ -145,6 +144,7 @@ void FrmRecap::showSide(int side) {
     }
     const state::RecapList& list = listOf(side);
     const int count = countOf(side);
+    for (int k = 1; k <= 2; ++k) LblTitre(k).setVisible(count > 0);
     if (count == 0) {
         const std::string& name = side == 1 ? m_.NomJ2 : side == 2 ? m_.NomJ3 : m_.NomJ1;
         LST.addItem("");

@@ -835,6 +835,9 @@ QWidget* QtPlatform::createWidget(Control& c, QWidget* parent) {
         }
         case ControlKind::ListBox: {
             auto* l = new QListWidget(parent);
+            // A line too long for the list ends with "…" rather than a sideways scroll bar.
+            l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            l->setTextElideMode(Qt::ElideRight);
             connect(l, &QListWidget::currentRowChanged, this, [this, &c](int row) {
                 if (syncing_ == 0 && app_ && row >= 0) app_->userChoose(static_cast<ListControl&>(c), row);
             });
