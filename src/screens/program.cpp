@@ -2,6 +2,7 @@
 
 #include "board/frm_csav.h"
 #include "questions/frm_charge.h"
+#include "questions/frm_eponse.h"
 #include "questions/frm_quest.h"
 #include "questions/frm_questc.h"
 #include "records/frm_detail_scor.h"
@@ -9,7 +10,7 @@
 #include "records/frm_temps.h"
 #include "records/options.h"
 #include "screens/frm_bdema.h"
-#include "screens/pending_window.h"
+#include "screens/frm_entraine.h"
 #include "support/frm_err.h"
 
 namespace sv {
@@ -48,16 +49,14 @@ std::unique_ptr<ui::Window> SavantoProgram::createWindow(ui::App& app, const std
     if (name == questions::FrmQuestC::kName) return std::make_unique<questions::FrmQuestC>(app, module_);
     if (name == records::FrmRecap::kName) return std::make_unique<records::FrmRecap>(app, module_);
     if (name == records::FrmTemps::kName) return std::make_unique<records::FrmTemps>(app, module_);
-    if (name == "FrmEntraine") {
-        return std::make_unique<screens::PendingWindow>(app, module_, name,
-                                                        "Le mode Quizz n'est pas encore prêt.\r\nRevenez bientôt !");
-    }
+    if (name == screens::FrmEntraine::kName) return std::make_unique<screens::FrmEntraine>(app, module_);
+    if (name == questions::FrmEponse::kName) return std::make_unique<questions::FrmEponse>(app, module_);
     return nullptr;
 }
 
 std::vector<std::string> SavantoProgram::windowNames() const {
     return {"FrmBDema", "FrmCharge", "FrmErr", "FrmCSav", "FrmQuest", "FrmQuestC", "FrmDetailScor", "FrmRecap", "FrmTemps",
-            "FrmEntraine"};
+            "FrmEntraine", "FrmEponse"};
 }
 
 std::unique_ptr<ui::Program> makeSavantoProgram() { return std::make_unique<SavantoProgram>(); }
