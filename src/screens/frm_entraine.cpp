@@ -74,15 +74,15 @@ FrmEntraine::FrmEntraine(ui::App& app, state::Module& m)
       LblScore(text("LblScore", px(306, 114, 60, 28))),
       LblBas(text("LblBas", px(334, 150, 24, 112))),
       ImgSCO(picture("ImgSCO", px(336, 152, 20, 108))),
-      LblMN(text("LblMN", px(16, 194, 42, 32))),
-      LblPoint(text("LblPoint", px(58, 194, 10, 32))),
-      LblSe(text("LblSe", px(68, 194, 42, 32))),
-      ChkChrono(checkBox("ChkChrono", px(124, 192, 16, 18), "")),
-      Cbo(comboBox("Cbo", px(124, 216, 92, 22))),
-      TxtCbo(textBox("TxtCbo", px(124, 216, 72, 22))),
-      CmdJouer(button("CmdJouer", px(14, 258, 160, 30), "Jouer")),
-      CmdCle(button("CmdCle", px(14, 258, 160, 30), "Afficher la solution")),
-      CmdFerme(button("CmdFerme", px(186, 258, 110, 30), " Fermer")),
+      LblMN(text("LblMN", px(16, 182, 42, 32))),
+      LblPoint(text("LblPoint", px(58, 182, 10, 32))),
+      LblSe(text("LblSe", px(68, 182, 42, 32))),
+      ChkChrono(checkBox("ChkChrono", px(124, 180, 16, 18), "")),
+      Cbo(comboBox("Cbo", px(124, 202, 92, 22))),
+      TxtCbo(textBox("TxtCbo", px(124, 202, 72, 22))),
+      CmdJouer(button("CmdJouer", px(12, 232, 118, 28), "Jouer")),
+      CmdCle(button("CmdCle", px(12, 232, 118, 28), "Afficher la solution")),
+      CmdFerme(button("CmdFerme", px(12, 266, 118, 28), " Fermer")),
       Foc(button("Foc", {-3000, -3000, 300, 300}, "")),
       TimDeb(timer("TimDeb")),
       TimQuest(timer("TimQuest")),
@@ -104,7 +104,7 @@ FrmEntraine::FrmEntraine(ui::App& app, state::Module& m)
         {0, px(308, 54, 58, 16), "Exactes :"}, {1, px(362, 246, 20, 16), "%"},
         {2, px(308, 72, 58, 16), "Fausses :"}, {3, px(308, 96, 94, 16), "SCORE :"},
         {4, px(368, 120, 24, 20), "%"},        {5, px(308, 12, 94, 16), "Question"},
-        {6, px(142, 193, 150, 16), "Chronométrer le jeu"},
+        {6, px(142, 181, 150, 16), "Chronométrer le jeu"},
     };
     for (const Caption& c : captions) {
         ui::Label& l = text("Lbl", c.r, c.index);
@@ -144,8 +144,8 @@ FrmEntraine::FrmEntraine(ui::App& app, state::Module& m)
     ImgSCO.setStretch(true);
     ImgSCO.setBackColor(kOrange);
     ImgSCO.setVisible(false);
-    // The countdown: big digits in a dark box.
-    ui::Label& box = text("LblCadre", px(12, 190, 102, 40));
+    // The countdown: big digits in a dark box. The buttons stand left of the picture's name.
+    ui::Label& box = text("LblCadre", px(12, 178, 102, 40));
     box.setBackColor(ui::rgb(4, 8, 24));
     box.setBorder(true);
     for (ui::Label* l : {&LblMN, &LblPoint, &LblSe}) l->setFont({"Courier New", 20, true, false, false});
@@ -295,9 +295,10 @@ void FrmEntraine::TimDeb_Timer() {
 // --- one question ------------------------------------------------------------------------------
 
 void FrmEntraine::armChrono() {
-    // 60 ticks a second, as evenly as whole milliseconds allow: tick k falls at k * 1000 / 60.
-    const int next = (chronoTicks_ + 1) * 1000 / kTicksPerSecond - chronoTicks_ * 1000 / kTicksPerSecond;
-    TimChrono.setInterval(next);
+    // 60 ticks a second on the steady clock: tick k falls k * 1000 / 60 ms after the start,
+    // however late the previous one was served.
+    const std::int64_t due = chronoStart_ + (chronoTicks_ + 1) * 1000 / kTicksPerSecond;
+    TimChrono.setInterval(static_cast<int>(std::max<std::int64_t>(1, due - app().platform().steadyMs())));
 }
 
 void FrmEntraine::CmdJouer_Click() {
@@ -310,6 +311,7 @@ void FrmEntraine::CmdJouer_Click() {
         LblSe.setCaption("00");
         ChronoActif = 1;
         chronoTicks_ = 0;
+        chronoStart_ = app().platform().steadyMs();
         armChrono();
     }
     Foc.setFocus();
@@ -344,15 +346,23 @@ void FrmEntraine::TimChrono_Timer() {
         LblMN.setCaption("00");
         return;
     }
-    ++chronoTicks_;
-    armChrono();
-    int se = number(LblSe.caption()) - 1;
-    if (se < 0) {
-        se = 59;
-        LblMN.setCaption(std::to_string(number(LblMN.caption()) - 1));
+    // A late tick (a busy machine) catches up with the ticks it missed.
+    const auto due = static_cast<int>((app().platform().steadyMs() - chronoStart_) * kTicksPerSecond / 1000);
+    bool over = false;
+    for (int step = std::max(1, due - chronoTicks_); step > 0 && !over; --step) {
+        ++chronoTicks_;
+        int se = number(LblSe.caption()) - 1;
+        if (se < 0) {
+            se = 59;
+            LblMN.setCaption(std::to_string(number(LblMN.caption()) - 1));
+        }
+        LblSe.setCaption(std::to_string(se));
+        over = number(LblMN.caption() + LblSe.caption()) == 0;
     }
-    LblSe.setCaption(std::to_string(se));
-    if (number(LblMN.caption() + LblSe.caption()) != 0) return;
+    if (!over) {
+        armChrono();
+        return;
+    }
     // Time is up: a wrong answer, and the solution on show.
     TimChrono.setInterval(0);
     LblFausse.setCaption(std::to_string(number(LblFausse.caption()) + 1));

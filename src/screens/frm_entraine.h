@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "state/module.h"
@@ -90,7 +91,8 @@ private:
     void armChrono();
     bool drawSeries();
 
-    int chronoTicks_ = 0;  // ticks since the countdown started, 60 a second
+    int chronoTicks_ = 0;           // ticks since the countdown started, 60 a second
+    std::int64_t chronoStart_ = 0;  // when it started, on the steady clock
     state::Module& m_;
 };
 

@@ -3,6 +3,7 @@
 // scenario driver with the headless platform (virtual clock, scripted answers, logs).
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -46,6 +47,10 @@ public:
     virtual bool previousInstance() = 0;
 
     virtual DateTime now() = 0;
+
+    // Milliseconds on a steady clock (never set back), for what must keep pace with real
+    // time whatever the timers' precision; the headless platform gives its virtual time.
+    virtual std::int64_t steadyMs() = 0;
 
     // A uniform value in [0, 1).
     virtual double random() = 0;

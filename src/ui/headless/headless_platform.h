@@ -76,6 +76,7 @@ public:
     std::string clipboardText() override { return clipboard_; }
     bool previousInstance() override { return previousInstance_; }
     DateTime now() override;
+    std::int64_t steadyMs() override { return now_; }
     double random() override;
     int screenWidth() override { return screenW_; }
     int screenHeight() override { return screenH_; }

@@ -594,6 +594,11 @@ DateTime QtPlatform::now() {
     return {t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
 }
 
+std::int64_t QtPlatform::steadyMs() {
+    if (!steady_.isValid()) steady_.start();
+    return steady_.elapsed();
+}
+
 double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
 
 int QtPlatform::screenWidth() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QHash>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -55,6 +56,7 @@ public:
     std::string clipboardText() override;
     bool previousInstance() override;
     DateTime now() override;
+    std::int64_t steadyMs() override;
     double random() override;
     int screenWidth() override;
     int screenHeight() override;
@@ -93,6 +95,7 @@ private:
     std::unique_ptr<QLockFile> lock_;
     QString lockName_;
     std::mt19937 random_;
+    QElapsedTimer steady_;
     bool overrideCursor_ = false;
     int syncing_ = 0;  // > 0 while the model is pushed into widgets: their signals are not user acts
 };
