@@ -10,10 +10,10 @@ namespace sv::test {
 
 class Training : public ProgramFixture {
 protected:
-    // Starts a series of `length` (20, 30 or 50) questions of a category picked on the start
-    // screen (its option button, "Optio1".."Optio6") and waits until the training window shows.
-    screens::FrmEntraine& series(const char* category, int length = 20) {
-        app->start();
+    // Picks a category on the start screen (its option button, "Optio1".."Optio6") and a
+    // series of `length` (20, 30 or 50) questions, and plays.
+    void startQuiz(const char* category, int length = 20) {
+        if (app->find("FrmBDema") == nullptr) app->start();
         platform.advance(200);
         auto& start = *app->find<screens::FrmBDema>();
         app->userClick(start.Opt3);
@@ -21,6 +21,10 @@ protected:
         app->userClick(length == 50 ? start.Op3 : length == 30 ? start.Op2 : start.Op1);
         app->userClick(start.CmdJouer(3));
         platform.advance(1100);
+    }
+    // The same, once the training window shows.
+    screens::FrmEntraine& series(const char* category, int length = 20) {
+        startQuiz(category, length);
         return *app->find<screens::FrmEntraine>();
     }
     // One question: shown, solution asked, verdict given.
@@ -165,7 +169,7 @@ TEST_F(Training, AQuestionSetShortOfQuestionsGivesAShorterSeriesOrNoneButNeverHa
     // Set 1 loads nothing: the tables stay as they are, empty at the first start.
     files::writeTextAtomic(folder / "option.ret",
                            "Quest=1\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\nDuree=120\r\n");
-    series("Optio2");
+    startQuiz("Optio2");
     EXPECT_EQ(app->find("FrmEntraine"), nullptr);
     EXPECT_NE(app->find("FrmBDema"), nullptr);
     EXPECT_NE(lastMessage().find("Aucune question"), std::string::npos);
@@ -173,12 +177,7 @@ TEST_F(Training, AQuestionSetShortOfQuestionsGivesAShorterSeriesOrNoneButNeverHa
     for (int j = 11; j <= 17; ++j) {
         m->TabHis[static_cast<std::size_t>(j)] = {"Question " + std::to_string(j) + " ?", "", "", "", "", "R", 1};
     }
-    platform.advance(200);
-    auto& start = *app->find<screens::FrmBDema>();
-    app->userClick(start.Opt3);
-    app->userClick(start.Optio2);
-    app->userClick(start.CmdJouer(3));
-    platform.advance(1100);
+    startQuiz("Optio2");
     auto* t = app->find<screens::FrmEntraine>();
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->caption(), "7 questions histoire");
