@@ -54,23 +54,25 @@ TEST_F(Board, TwoTokensOnOneSquareStand240TwipsApartRedOnTheLeft) {
     EXPECT_EQ(b.C2Lef.caption(), "5287");
 }
 
-TEST_F(Board, TheCentreAnnouncesTheFinalQuestionWhenEitherSideHoldsAllSixWedges) {
-    board::FrmCSav& b = game(2);
-    for (int k = 1; k <= 5; ++k) b.PartJ2[static_cast<std::size_t>(k)] = 1;
+TEST_F(Board, TheCentreAnnouncesTheFinalQuestionOnlyToASideHoldingAllSixWedges) {
+    board::FrmCSav& b = game(2);  // side 1 on turn
+    for (int k = 1; k <= 6; ++k) b.PartJ2[static_cast<std::size_t>(k)] = 1;
     b.NbTours = 2;
     dropOn(b, 1, 47);  // the landing texts follow a change of square
     dropOn(b, 1, 0);
-    EXPECT_EQ(b.LblN.caption(), "Case centrale");
+    EXPECT_EQ(b.LblN.caption(), "Case centrale");  // side 2's six wedges are not side 1's
+    EXPECT_EQ(b.LblInfo.caption(),
+              "Cliquez sur le bouton\r\n''Question''\r\npuis sélectionnez la\r\ncatégorie à laquelle\r\nvous voulez\r\n"
+              "répondre.");
     EXPECT_EQ(platform.sounds().back(), m->CheminApp + "WSon04.wav");  // turn count above 1
-    b.PartJ2[6] = 1;  // side 2 holds all six; side 1 lands
+    for (int k = 1; k <= 6; ++k) b.PartJ1[static_cast<std::size_t>(k)] = 1;
     dropOn(b, 1, 47);
     dropOn(b, 1, 0);
     EXPECT_EQ(b.LblN.caption(), "Question finale");
     EXPECT_EQ(b.LblInfo.caption(),
               "Cliquez sur ''Question''\r\npuis votre adversaire\r\ndevra sélectionner la\r\ncatégorie à laquelle\r\n"
               "vous devez\r\nrépondre.");
-    EXPECT_EQ(m->NbPartJ2, 6);
-    EXPECT_EQ(m->NbPartJ1, 0);
+    EXPECT_EQ(m->NbPartJ1, 6);
 }
 
 TEST_F(Board, OnePlayerFinalQuestionKeepsTheChoiceText) {

@@ -22,6 +22,9 @@ void FrmCSav::LblLance_Click() {
     for (const ui::Timer* t : {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5}) {
         if (t->armed()) return;
     }
+    // No token moves while the die rolls: the fifth tick frees the one of the side on turn.
+    setTokensEnabled(false, false);
+    questionDuringRoll_ = false;
     LblCam.setCaption(m_.JQuiJ == 2 ? "2" : "1");
     if (!isRollAgain(number(LblCas.caption()))) {
         NbTours += 1;
@@ -45,12 +48,14 @@ void FrmCSav::Die_Timer(int k) {
     // The fifth draw is the value.
     LblLance.setEnabled(false);
     std::string name;
+    // A question asked while the die rolled ended the move: no token is freed.
+    const bool move = !questionDuringRoll_;
     if (m_.TypePartie == 1) {
-        setTokensEnabled(true, false);
+        setTokensEnabled(move, false);
         name = m_.NomJ1;
     } else if (m_.TypePartie == 2) {
         const bool side1 = m_.JQuiJ == 1;
-        setTokensEnabled(side1, !side1);
+        setTokensEnabled(move && side1, move && !side1);
         name = side1 ? m_.NomJ2 : m_.NomJ3;
     }
     if (m_.TypePartie == 1 || m_.TypePartie == 2) {
@@ -122,13 +127,25 @@ void FrmCSav::CmdLB_Click() {
     LblEnr.setEnabled(false);
 }
 
-bool FrmCSav::someoneHoldsAllSix() const {
-    bool one = true, two = true;
+bool FrmCSav::sideOnTurnHoldsAllSix() const {
+    const auto& flags = m_.TypePartie == 2 && m_.JQuiJ == 2 ? PartJ2 : PartJ1;
     for (int k = 1; k <= 6; ++k) {
-        one = one && PartJ1[static_cast<std::size_t>(k)] == 1;
-        two = two && PartJ2[static_cast<std::size_t>(k)] == 1;
+        if (flags[static_cast<std::size_t>(k)] != 1) return false;
     }
-    return one || two;
+    return true;
+}
+
+void FrmCSav::dropAt(ui::Control& source, double x, double y) {
+    // The zones are stacked in number order: the last one holding the point is on top.
+    for (int n = kSquares - 1; n >= 0; --n) {
+        const ui::Label& z = LB(n);
+        if (x >= z.left() && x < z.left() + z.width() && y >= z.top() && y < z.top() + z.height()) {
+            CaseCible = n;
+            CmdLB_Click();
+            return;
+        }
+    }
+    dropOnBackground(source, x, y);
 }
 
 void FrmCSav::LblCas_Change() {
@@ -161,7 +178,7 @@ void FrmCSav::LblCas_Change() {
             break;
         case SquareKind::Centre: {
             if (NbTours > 1) sound("WSon04.wav");
-            const bool final = someoneHoldsAllSix();
+            const bool final = sideOnTurnHoldsAllSix();
             LblN.setCaption(final ? "Question finale" : "Case centrale");
             if (final && m_.TypePartie == 2) {
                 LblInfo.setCaption(lines({"Cliquez sur ''Question''", "puis votre adversaire", "devra sélectionner la",
@@ -201,6 +218,7 @@ void FrmCSav::SubPart() {
 // --- commands ----------------------------------------------------------------------------------
 
 void FrmCSav::LblQuest_Click() {
+    for (const ui::Timer* t : {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5}) questionDuringRoll_ = questionDuringRoll_ || t->armed();
     modifieeAvantQuestion_ = PartieModifiee;
     tokensAvantQuestion_[0] = Cam1.enabled();
     tokensAvantQuestion_[1] = Cam2.enabled();

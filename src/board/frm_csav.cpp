@@ -236,7 +236,15 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     }
     Cam1.onDragDrop = [this](ui::Control&, double, double) { dropOnToken(1); };
     Cam2.onDragDrop = [this](ui::Control&, double, double) { dropOnToken(2); };
+    for (auto* p : Par1) p->onDragDrop = [this](ui::Control&, double, double) { dropOnToken(1); };
+    for (auto* p : Par2) p->onDragDrop = [this](ui::Control&, double, double) { dropOnToken(2); };
     ImgFond.onDragDrop = [this](ui::Control& source, double x, double y) { dropOnBackground(source, x, y); };
+    // Every other control (the instruction panel over the upper squares, the panels, the
+    // buttons) passes a drop on to the square under the point.
+    for (ui::Control* c : controls()) {
+        if (c->onDragDrop || c->kind() == ui::ControlKind::Timer) continue;
+        c->onDragDrop = [this, c](ui::Control& source, double x, double y) { dropAt(source, c->left() + x, c->top() + y); };
+    }
 
     // The pointer over the board: remembered, and a press moves the window.
     auto track = [this](int, int, double x, double y) {
@@ -251,7 +259,9 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     ImgFond.onMouseDown = grab;
     ImgFond.onMouseMove = [this, track](int b, int s, double x, double y) {
         track(b, s, x, y);
-        for (ui::Control* c : pushControls()) c->setForeColor(ui::kBlack);
+        for (ui::Label* l : {&LblLance, &LblQuest, &LblNew, &LblQuit, &LblPos, &LblEnr, &LblOpen, &LblMeilleurs}) {
+            l->setForeColor(ui::kBlack);
+        }
         for (ui::Picture* p : {&But11, &But22, &ImgAide2, &ImgInt2, &ImgMail2}) p->setVisible(true);
     };
 

@@ -167,7 +167,10 @@ private:
     void recordButtonPositions();
     void restoreButton(int k);
     void setTokensEnabled(bool side1, bool side2);
-    bool someoneHoldsAllSix() const;
+    bool sideOnTurnHoldsAllSix() const;
+    // A token released at board point (x, y), over whatever control lies there: it lands on
+    // the square under the point, or goes back as on the background.
+    void dropAt(ui::Control& source, double x, double y);
     void writeOptions();
     void setSides(int count);  // one side or two: the second side's token and panel
     void showTurn(int side);   // the turn marks: orange for the side to play
@@ -178,6 +181,7 @@ private:
     static void addOne(ui::Label& counter);
 
     int modifieeAvantQuestion_ = 0;
+    bool questionDuringRoll_ = false;
     ui::Rect newRest_{}, quitRest_{};  // "Nouvelle partie" and "Quitter" at rest
     bool tokensAvantQuestion_[2] = {false, false};
 
