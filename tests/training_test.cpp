@@ -186,4 +186,15 @@ TEST_F(Training, AQuestionSetShortOfQuestionsGivesAShorterSeriesOrNoneButNeverHa
     EXPECT_EQ(t->Serie[8], 0);
 }
 
+TEST_F(Training, WithoutItsBackgroundTheWindowIsReportedAndStillPlayable) {
+    app->start();
+    platform.advance(200);
+    std::filesystem::remove(folder / "WFenet.gif");
+    screens::FrmEntraine& t = series("Optio1");
+    EXPECT_EQ(m->ErrLieu, 113);
+    EXPECT_TRUE(t.visible());
+    EXPECT_LE(t.CmdFerme.top() + t.CmdFerme.height(), t.clientHeight());
+    EXPECT_LE(t.LblBas.left() + t.LblBas.width(), t.clientWidth());
+}
+
 }  // namespace sv::test

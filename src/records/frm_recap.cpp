@@ -146,10 +146,12 @@ void FrmRecap::showSide(int side) {
     const int count = countOf(side);
     for (int k = 1; k <= 2; ++k) LblTitre(k).setVisible(count > 0);
     if (count == 0) {
-        const std::string& name = side == 1 ? m_.NomJ2 : side == 2 ? m_.NomJ3 : m_.NomJ1;
-        LST.addItem("");
-        LST.addItem("");
-        LST.addItem("Pour l'instant, aucune question n'a été posée à " + name);
+        // No details for a question never asked; a side of a two-side game says so.
+        if (side != 0) {
+            LST.addItem("");
+            LST.addItem("");
+            LST.addItem("Pour l'instant, aucune question n'a été posée à " + (side == 1 ? m_.NomJ2 : m_.NomJ3));
+        }
         return;
     }
     LblQ.setCaption(list.Quest[1]);

@@ -106,7 +106,7 @@ private:
 
 constexpr int kCount = 32767;  // counters are 16-bit numbers
 constexpr const char* kCounter = "un nombre entier positif";
-constexpr const char* kPosition = "une position (nombre entier)";
+constexpr const char* kPosition = "un nombre entier (une position)";
 constexpr const char* kSquare = "un numéro de case de 0 à 72";
 
 void readCounters(Reader& r, int first, SavedSide& s) {

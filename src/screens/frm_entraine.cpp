@@ -216,13 +216,14 @@ void FrmEntraine::Form_Load() {
         Serie.fill(0);
         ImgFond.move(-30, -30);
         ImgFond.loadFile(m_.CheminApp + "WFenet.gif");
-        setHeight(ImgFond.height() + 400);
-        setWidth(ImgFond.width() + 30);
-        move((app().screenWidth() - width()) / 2, (app().screenHeight() - height()) / 2);
     } catch (const RuntimeError& e) {
         support::reportError(app(), m_, support::lieu::kTraining, e);
     }
-    // Without its background the window still works: the series can be played and closed.
+    // Without its background the window keeps its size and still works: the series can be
+    // played and closed.
+    setHeight(ImgFond.height() + 400);
+    setWidth(ImgFond.width() + 30);
+    move((app().screenWidth() - width()) / 2, (app().screenHeight() - height()) / 2);
     TimDeb.setInterval(200);
     const std::pair<ui::Picture*, const char*> pictures[6] = {{&ImgBle, "IMGBLE"}, {&ImgRos, "IMGROS"},
                                                               {&ImgJau, "IMGJAU"}, {&ImgMar, "IMGMAR"},
