@@ -18,6 +18,7 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLockFile>
@@ -217,11 +218,33 @@ public:
         if (!c) return false;
         switch (ev->type()) {
             case QEvent::FocusIn:
+                // Qt gives the focus before it delivers the press that caused it.
+                mouseFocused_ = static_cast<QFocusEvent*>(ev)->reason() == Qt::MouseFocusReason ? widget : nullptr;
                 if (platform_.syncing_ == 0 && c->window().focusControl() != c) platform_.app_->userFocus(*c);
                 return false;
-            case QEvent::MouseButtonPress: return press(widget, *c, static_cast<QMouseEvent*>(ev));
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick: {
+                if (secondClickOnNewcomer(widget)) return true;
+                if (ev->type() == QEvent::MouseButtonDblClick) return false;
+                if (c->kind() == ControlKind::TextBox && mouseFocused_ == widget) {
+                    // The press that gave a text box the focus keeps the selection the program
+                    // made on that focus (a name box selects its whole name); the next click
+                    // places the caret as usual.
+                    mouseFocused_ = nullptr;
+                    platform_.syncControl(*c);
+                    eatenRelease_ = widget;
+                    return true;
+                }
+                mouseFocused_ = nullptr;
+                return press(widget, *c, static_cast<QMouseEvent*>(ev));
+            }
             case QEvent::MouseMove: return moveTo(widget, *c, static_cast<QMouseEvent*>(ev));
-            case QEvent::MouseButtonRelease: return release(widget, *c, static_cast<QMouseEvent*>(ev));
+            case QEvent::MouseButtonRelease:
+                if (eatenRelease_ == widget) {
+                    eatenRelease_ = nullptr;
+                    return true;
+                }
+                return release(widget, *c, static_cast<QMouseEvent*>(ev));
             default: return false;
         }
     }
@@ -239,6 +262,18 @@ private:
     }
 
     static QPointF twips(QPointF p) { return p * kTwipsPerPixel; }
+
+    // The second click of a double click never reaches a control that the first click brought
+    // up under the pointer ("Oui" where "Continuer" was): it would act unseen.
+    bool secondClickOnNewcomer(QWidget* w) {
+        const std::int64_t now = platform_.steadyMs();
+        const std::int64_t previous = lastPress_;
+        lastPress_ = now;
+        const bool quick = previous >= 0 && now - previous <= QApplication::doubleClickInterval();
+        if (!quick || platform_.shownAt_.value(w, -1) < previous) return false;
+        eatenRelease_ = w;
+        return true;
+    }
 
     // The handlers may unload the control's window: the control is not used after they run.
     bool press(QWidget* w, Control& c, QMouseEvent* e) {
@@ -354,6 +389,9 @@ private:
     QPoint moveOrigin_;
     QPoint pressPos_;
     bool dragging_ = false;
+    std::int64_t lastPress_ = -1;    // steady clock, ms
+    QPointer<QWidget> eatenRelease_;  // the press was kept from the widget: so is its release
+    QPointer<QWidget> mouseFocused_;  // got the focus from a press not yet delivered
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -693,6 +731,7 @@ void QtPlatform::windowUnloaded(Window& w) {
         const auto ct = controls_.find(c);
         if (ct != controls_.end()) {
             byWidget_.remove(ct->second);
+            shownAt_.remove(ct->second);
             if (auto* area = qobject_cast<QAbstractScrollArea*>(ct->second)) byWidget_.remove(area->viewport());
             controls_.erase(ct);
         }
@@ -859,6 +898,7 @@ void QtPlatform::syncControl(Control& c) {
     if (!w) return;
     ++syncing_;
     w->setGeometry(px(c.left()), px(c.top()), px(c.width()), px(c.height()));
+    if (w->isHidden() && c.visible()) shownAt_.insert(w, steadyMs());
     w->setVisible(c.visible());
     // A disabled picture still looks the same (it only stops reacting); other controls grey.
     w->setEnabled(c.enabled() || c.kind() == ControlKind::Picture);

@@ -89,6 +89,7 @@ private:
     std::unordered_map<const Window*, WindowWidget*> windows_;
     std::unordered_map<const Control*, QWidget*> controls_;
     QHash<QWidget*, Control*> byWidget_;
+    QHash<QWidget*, std::int64_t> shownAt_;  // when a control's widget last appeared, steady ms
     std::unordered_map<unsigned long long, QTimer*> timers_;
     std::unordered_map<std::string, QSoundEffect*> sounds_;
     ControlEvents* events_ = nullptr;

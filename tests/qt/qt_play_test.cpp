@@ -1,0 +1,130 @@
+// What a player's mouse does on the desktop program: tokens released over any square, a
+// double click that must not give a verdict, a click into a name box.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <filesystem>
+#include <random>
+
+#include "board/board_model.h"
+#include "board/frm_csav.h"
+#include "questions/frm_quest.h"
+#include "screens/frm_bdema.h"
+#include "screens/program.h"
+#include "ui/app.h"
+#include "ui/qt/qt_platform.h"
+#include "temp_folder.h"
+
+namespace sv::test {
+namespace fs = std::filesystem;
+
+namespace {
+
+void send(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(local), QPointF(w->mapToGlobal(local)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// The desktop program in a throw-away folder, started and at its start screen.
+class QtPlay : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = makeTempFolder("savanto-qtplay-", SAVANTO_ASSET_DIR);
+        platform = std::make_unique<ui::QtPlatform>(QStringLiteral("savanto-qtplay-") +
+                                                    QString::number(std::random_device{}()));
+        auto program = std::make_unique<SavantoProgram>();
+        m = &program->module();
+        app = std::make_unique<ui::App>(*platform, std::move(program), folder.string() + "/");
+        platform->attach(app.get());
+        app->start();
+        start = app->find<screens::FrmBDema>();
+        ASSERT_NE(start, nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(start->visible(), 3000);
+    }
+    void TearDown() override {
+        app->end();
+        app.reset();
+        platform.reset();
+        removeFolder(folder);
+    }
+    board::FrmCSav& onePlayerBoard() {
+        QTest::mouseClick(platform->widgetFor(start->CmdJouer(1)), Qt::LeftButton);
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(app->find<board::FrmCSav>() && app->find<board::FrmCSav>()->visible(), 5000); }();
+        return *app->find<board::FrmCSav>();
+    }
+
+    fs::path folder;
+    std::unique_ptr<ui::QtPlatform> platform;
+    std::unique_ptr<ui::App> app;
+    state::Module* m = nullptr;
+    screens::FrmBDema* start = nullptr;
+};
+
+}  // namespace
+
+TEST_F(QtPlay, ATokenReleasedOverTheMiddleOfEachSquareLandsOnIt) {
+    board::FrmCSav& b = onePlayerBoard();
+    QWidget* boardWidget = platform->widgetFor(b);
+    for (int n = board::kSquares - 1; n >= 0; --n) {
+        b.Cam1.setEnabled(true);
+        b.LblCam.setCaption("1");
+        QWidget* token = platform->widgetFor(b.Cam1);
+        const auto& z = board::kZones[static_cast<std::size_t>(n)];
+        const QPoint centre((z.left + z.width / 2) / 15, (z.top + z.height / 2) / 15);
+        const QPoint aim = token->mapFromGlobal(boardWidget->mapToGlobal(centre));
+        const QPoint grip = token->rect().center();
+        send(token, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+        send(token, QEvent::MouseMove, grip + QPoint(12, 12), Qt::NoButton, Qt::LeftButton);
+        send(token, QEvent::MouseMove, aim, Qt::NoButton, Qt::LeftButton);
+        send(token, QEvent::MouseButtonRelease, aim, Qt::LeftButton, Qt::NoButton);
+        EXPECT_EQ(b.LblCas1.caption(), std::to_string(n)) << "square " << n;
+    }
+}
+
+TEST_F(QtPlay, TheSecondClickOfADoubleClickOnContinuerGivesNoVerdict) {
+    board::FrmCSav& b = onePlayerBoard();
+    QTest::mouseClick(platform->widgetFor(b.LblLance), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(b.Cam1.enabled(), 5000);
+    b.CaseCible = 7;
+    b.CmdLB_Click();
+    QTest::mouseClick(platform->widgetFor(b.LblQuest), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(app->find<questions::FrmQuest>() && app->find<questions::FrmQuest>()->visible(), 5000);
+    auto& q = *app->find<questions::FrmQuest>();
+    QWidget* continuer = platform->widgetFor(q.CmdContinuer);
+    const QPoint spot(continuer->width() / 2, continuer->height() / 2);
+    QTest::mouseClick(continuer, Qt::LeftButton, {}, spot);
+    ASSERT_TRUE(q.CmdOui.visible());
+    // "Oui" stands where "Continuer" was: the second click, 100 ms later, lands on it.
+    QWidget* oui = platform->widgetFor(q.CmdOui);
+    QTest::mouseClick(oui, Qt::LeftButton, {}, oui->mapFrom(continuer->window(), continuer->mapTo(continuer->window(), spot)),
+                      100);
+    EXPECT_NE(app->find<questions::FrmQuest>(), nullptr);
+    EXPECT_EQ(m->RepJuste, 0);
+    // Read, then clicked on purpose: the verdict counts.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(oui, Qt::LeftButton, {}, QPoint(oui->width() / 2, oui->height() / 2));
+    EXPECT_EQ(m->RepJuste, 1);
+    EXPECT_EQ(app->find<questions::FrmQuest>(), nullptr);
+}
+
+TEST_F(QtPlay, AClickIntoANameBoxSelectsTheWholeNameAndASecondClickPlacesTheCaret) {
+    QTest::mouseClick(platform->widgetFor(start->Opt2), Qt::LeftButton, {}, QPoint(6, 6));
+    ASSERT_TRUE(start->Opt2.value());
+    auto* box = qobject_cast<QLineEdit*>(platform->widgetFor(start->TxtJ2));
+    ASSERT_NE(box, nullptr);
+    ASSERT_FALSE(box->hasFocus());
+    ASSERT_EQ(box->text(), QStringLiteral("Julien"));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() / 2));
+    EXPECT_TRUE(box->hasFocus());
+    EXPECT_EQ(box->selectedText(), QStringLiteral("Julien"));
+    QTest::keyClicks(box, QStringLiteral("Anais"));
+    EXPECT_EQ(start->TxtJ2.text(), "Anais");
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() / 2));
+    EXPECT_TRUE(box->selectedText().isEmpty());
+}
+
+}  // namespace sv::test
