@@ -96,12 +96,8 @@ ui::Picture* FrmQuest::categoryPicture(int category) {
 void FrmQuest::Form_Load() {
     try {
         TimDeb.setInterval(100);
-        if (m_.Minut == 1) {
-            Ecoule = 0;
-            LblTps.setVisible(true);
-            LblTps.setCaption(std::to_string(m_.Duree));
-            TimTps1.setInterval(1000);
-        }
+        // On the centre the time runs from the moment the category is chosen.
+        if (m_.Minut == 1 && m_.TypeCase != "CasC") startCountdown();
         LblQue.setTop(540);
         LblR1.setTop(1500);
         LblR2.setTop(1800);
@@ -181,8 +177,23 @@ void FrmQuest::SubTypeQuestion() {
     }
 }
 
+void FrmQuest::startCountdown() {
+    Ecoule = 0;
+    LblTps.setVisible(true);
+    LblTps.setCaption(std::to_string(m_.Duree));
+    TimTps1.setInterval(1000);
+}
+
+void FrmQuest::stopBlinking() {
+    TimTps2.setInterval(0);
+    LbCli(0).setVisible(false);
+    LbCli(1).setVisible(false);
+}
+
 void FrmQuest::TimDeb_Timer() {
     TimDeb.setInterval(0);
+    // A window that could not load is closed by its report: no category is asked for.
+    if (loadFailed_) return;
     if (m_.TypeCase == "CasC") {
         // The category is chosen first; the question shows once it is drawn.
         app().load("FrmQuestC").show();
@@ -195,6 +206,7 @@ void FrmQuest::ChoixFait_Notified() {
     if (m_.ChoixFait != 1) return;
     m_.ChoixFait = 0;
     SubTypeQuestion();
+    if (m_.Minut == 1 && !empty_) startCountdown();
     showQuestion();
 }
 
@@ -226,7 +238,7 @@ void FrmQuest::TimTps1_Timer() {
     if (remaining < 11 && remaining > 1) {
         TimTps2.setInterval(500);
     } else {
-        TimTps2.setInterval(0);
+        stopBlinking();
     }
     if (Ecoule > m_.Duree) {
         LblTps.setCaption("0");
@@ -241,8 +253,8 @@ void FrmQuest::TimTps1_Timer() {
         CmdNon.setCaption("Fermer");
         CmdNon.setVisible(true);
         LblRep.setCaption(Reponse);
-        LbCli(0).setVisible(false);
-        LbCli(1).setVisible(false);
+        stopBlinking();
+        timeUp_ = true;
         if (m_.SonYN == 1) app().platform().playSound(m_.CheminApp + "WSon07.wav");
     }
 }
@@ -271,14 +283,17 @@ void FrmQuest::CmdContinuer_Click() {
     LblRep.setCaption(Reponse);
     LblTps.setVisible(false);
     TimTps1.setInterval(0);
+    stopBlinking();
 }
 
 void FrmQuest::CmdOui_Click() {
+    decided_ = true;
     m_.RepJuste = 1;
     app().unload(*this);
 }
 
 void FrmQuest::CmdNon_Click() {
+    decided_ = true;
     m_.RepJuste = 0;
     app().unload(*this);
 }
@@ -300,7 +315,12 @@ void FrmQuest::CmdInfo_Click() {
 }
 
 void FrmQuest::Form_Unload(int& cancel) {
-    (void)cancel;
+    // Closed by the window system while the question is still open: refused, the player
+    // first answers (or takes note of the time-out).
+    if (!decided_ && !timeUp_ && !cancelled_ && !loadFailed_) {
+        cancel = 1;
+        return;
+    }
     auto* board = app().find<board::FrmCSav>();
     // A question that could not be shown has no verdict: the board goes back to before it.
     if (cancelled_ || loadFailed_) {

@@ -61,11 +61,15 @@ private:
     void showQuestion();
     bool tableIsEmpty(const state::QuestionTable& t) const;
     void noQuestionLoaded();
+    void startCountdown();
+    void stopBlinking();
 
     state::Module& m_;
     bool loadFailed_ = false;  // the background picture could not be loaded
     bool empty_ = false;       // the category's table holds no question
     bool cancelled_ = false;   // closed without a verdict
+    bool decided_ = false;     // "Oui", "Non" or "Fermer" was clicked
+    bool timeUp_ = false;      // the answer time ran out (the answer is on show)
 };
 
 }  // namespace sv::questions
