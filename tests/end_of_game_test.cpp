@@ -97,4 +97,14 @@ TEST_F(EndOfGame, ARecordThatIsNotANumberCountsAsAFullScore) {
     EXPECT_EQ(lastBox().buttons, ui::MsgButtons::Ok);
 }
 
+TEST_F(EndOfGame, AScoresFileThatCannotBeReadIsReportedNotTakenForNone) {
+    std::filesystem::create_directories(folder / "bestscor.ret" / "x");  // there, but no file
+    const char* counts[3] = {"7", "7", "100"};
+    won(1, 1, counts, nullptr);
+    platform.advance(1000);
+    EXPECT_EQ(m->ErrLieu, 119);
+    EXPECT_EQ(m->ErrNum, 75);
+    for (const auto& box : platform.messageBoxes()) EXPECT_EQ(box.request.text.find("30 MEILLEURS"), std::string::npos);
+}
+
 }  // namespace sv::test

@@ -68,6 +68,21 @@ TEST_F(FilesTest, AnAppendedLineNeverJoinsALastLineWithoutItsLineEnd) {
     EXPECT_EQ(readText(dir / "new.ret"), "x\r\n");
 }
 
+TEST_F(FilesTest, OnlyANameWithNothingBehindItIsMissingAndNoFailureIsSwallowed) {
+    EXPECT_TRUE(missing(dir / "bestscor.ret"));
+    EXPECT_NO_THROW(files::remove(dir / "bestscor.ret"));
+    fs::create_directories(dir / "bestscor.ret" / "x");
+    EXPECT_FALSE(missing(dir / "bestscor.ret"));
+    try {
+        readText(dir / "bestscor.ret");
+        ADD_FAILURE() << "a folder was read";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number(), 75);
+    }
+    EXPECT_THROW(files::remove(dir / "bestscor.ret"), RuntimeError);
+    EXPECT_TRUE(fs::exists(dir / "bestscor.ret" / "x"));
+}
+
 TEST(SplitLines, SplitsAtEveryKindOfLineEnd) {
     EXPECT_EQ(splitLines("a\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(splitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));

@@ -18,21 +18,29 @@ TEST(OptionsFile, IsReadByPositionWithoutLookingAtTheKeys) {
     EXPECT_EQ(k->Duree, 60);
 }
 
-TEST(OptionsFile, AnyBadValueMakesTheWholeFileUnreadable) {
+TEST(OptionsFile, AShortFileOrAValueThatIsNoNumberMakesTheWholeFileUnreadable) {
     const char* bad[] = {
         "",
         "Quest=2\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\n",              // six lines
         "Quest=2\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\nDuree=12O\r\n",  // letters
         "Quest=\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\nDuree=120\r\n",   // no digit
-        "Quest=4\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\nDuree=120\r\n",  // no such set
-        "Quest=0\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\nDuree=120\r\n",
-        "Quest=2\r\nSonYN=2\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\nDuree=120\r\n",  // sound 0 or 1
-        "Quest=2\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=5\r\nDuree=120\r\n",  // timing 0 or 1
-        "Quest=2\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\nDuree=0\r\n",    // no such time
-        "Quest=2\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\nDuree=-60\r\n",
         "Quest=2\r\nSonYN=1\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=1\r\nDuree=\r\n",
     };
     for (const char* text : bad) EXPECT_FALSE(parseOptions(text).has_value()) << text;
+}
+
+TEST(OptionsFile, AValueOutsideItsRangeGivesThatSettingsDefaultAlone) {
+    struct Case {
+        const char* text;
+        Options expected;
+    };
+    const Case cases[] = {
+        {"Quest=4\r\nSonYN=0\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=0\r\nDuree=60\r\n", {2, 0, "A", "B", "C", 0, 60}},
+        {"Quest=0\r\nSonYN=2\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=5\r\nDuree=300\r\n", {2, 1, "A", "B", "C", 1, 300}},
+        {"Quest=3\r\nSonYN=0\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=0\r\nDuree=90\r\n", {3, 0, "A", "B", "C", 0, 120}},
+        {"Quest=3\r\nSonYN=0\r\nNomJ1=A\r\nNomJ2=B\r\nNomJ3=C\r\nMinut=0\r\nDuree=-60\r\n", {3, 0, "A", "B", "C", 0, 120}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(parseOptions(c.text), c.expected) << c.text;
 }
 
 TEST(OptionsFile, WritesSevenLinesThatReadBackTheSame) {

@@ -124,7 +124,7 @@ void FrmCSav::TimFin_Timer() {
         // The first 30 records of the table, to tell whether the result enters it.
         std::vector<std::string> table;
         const std::string path = m_.CheminApp + "bestscor.ret";
-        if (files::exists(path)) table = files::splitLines(files::readText(path));
+        if (!files::missing(path)) table = files::splitLines(files::readText(path));
         if (table.size() > 30) table.resize(30);
         LblInfo.setCaption("Fin de" + n + "la partie.");
         sound("WSon06.wav");

@@ -94,7 +94,7 @@ void FrmDetailScor::TimDeb_Timer() {
     app().setPointer(ui::Pointer::Hourglass);
     const std::string path = m_.CheminApp + "bestscor.ret";
     try {
-        if (!files::exists(path)) {
+        if (files::missing(path)) {
             app().setPointer(ui::Pointer::Default);
             m_.RepMsg = app().msgBox("Aucun score n'est actuellement enregistré.", ui::MsgButtons::Ok,
                                      ui::MsgIcon::Information, "Savanto");
@@ -106,13 +106,18 @@ void FrmDetailScor::TimDeb_Timer() {
             NbLignes = static_cast<int>(Lignes.size());
             listRanked(Lignes);
             if (NbLignes > kKept) {
-                // The table keeps its 60 best records, each line as it was.
-                std::vector<std::string> best = rankRecords(Lignes);
-                if (best.size() > static_cast<std::size_t>(kKept)) best.resize(kKept);
-                std::string text;
-                for (const std::string& r : best) text += r + "\r\n";
-                files::writeTextAtomic(path, text);
-                app().platform().fileWritten(path);
+                // The table keeps its 60 best records, each line as it was. A failed rewrite
+                // is reported and the window goes on with what it read.
+                try {
+                    std::vector<std::string> best = rankRecords(Lignes);
+                    if (best.size() > static_cast<std::size_t>(kKept)) best.resize(kKept);
+                    std::string text;
+                    for (const std::string& r : best) text += r + "\r\n";
+                    files::writeTextAtomic(path, text);
+                    app().platform().fileWritten(path);
+                } catch (const RuntimeError& e) {
+                    support::reportError(app(), m_, support::lieu::kScoresStart, e);
+                }
             }
             if (LST.listCount() > 0) {
                 for (ui::OptionButton* o : {&Opt1, &Opt2, &Opt3, &Opt4}) o->setEnabled(true);
@@ -144,10 +149,14 @@ void FrmDetailScor::CmdEffacer_Click() {
                              ui::MsgIcon::Question, "Savanto", 2);
     if (m_.RepMsg == ui::kMsgNo) return;
     try {
-        LST.clear();
         const std::string path = m_.CheminApp + "bestscor.ret";
-        if (!files::exists(path)) throw RuntimeError(err::kFileNotFound);
+        if (files::missing(path)) {
+            LST.clear();
+            throw RuntimeError(err::kFileNotFound);
+        }
+        // The list empties only once the file is gone: a failed delete leaves it all shown.
         files::remove(path);
+        LST.clear();
         for (ui::OptionButton* o : {&Opt1, &Opt2, &Opt3, &Opt4}) o->setEnabled(false);
         CmdEffacer.setEnabled(false);
         Foc.setFocus();

@@ -19,13 +19,15 @@ std::optional<int> lastDigit(const std::string& line) {
 std::optional<int> wholeNumber(std::string s) {
     while (!s.empty() && s.front() == ' ') s.erase(s.begin());
     while (!s.empty() && s.back() == ' ') s.pop_back();
+    const bool negative = !s.empty() && s.front() == '-';
+    if (negative) s.erase(s.begin());
     if (s.empty() || s.size() > 6) return std::nullopt;
     int v = 0;
     for (char c : s) {
         if (c < '0' || c > '9') return std::nullopt;
         v = v * 10 + (c - '0');
     }
-    return v;
+    return negative ? -v : v;
 }
 
 }  // namespace
@@ -39,15 +41,15 @@ std::optional<Options> parseOptions(const std::string& text) {
     const auto minut = lastDigit(lines[5]);
     const auto duree = wholeNumber(text::mid(lines[6], 6));
     if (!quest || !son || !minut || !duree) return std::nullopt;
-    if (*quest < 1 || *quest > 3 || *son > 1 || *minut > 1) return std::nullopt;
-    if (*duree != 60 && *duree != 120 && *duree != 180 && *duree != 300) return std::nullopt;
-    o.Quest = *quest;
-    o.SonYN = *son;
+    // A value outside its range (edited by hand) gives that setting's default; the others,
+    // the names above all, keep what the file says.
+    if (*quest >= 1 && *quest <= 3) o.Quest = *quest;
+    if (*son <= 1) o.SonYN = *son;
+    if (*minut <= 1) o.Minut = *minut;
+    if (*duree == 60 || *duree == 120 || *duree == 180 || *duree == 300) o.Duree = *duree;
     o.NomJ1 = text::mid(lines[2], 6);
     o.NomJ2 = text::mid(lines[3], 6);
     o.NomJ3 = text::mid(lines[4], 6);
-    o.Minut = *minut;
-    o.Duree = *duree;
     return o;
 }
 

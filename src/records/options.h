@@ -19,9 +19,9 @@ struct Options {
 
 // Reads the file's text by position: lines 1, 2 and 6 give their last character as a number,
 // lines 3, 4, 5 and 7 everything after their first six characters (line 7 as a whole number).
-// Keys are not checked. Fewer than seven lines, a value that is not a number, or a value
-// outside its range (Quest 1..3, SonYN and Minut 0 or 1, Duree 60, 120, 180 or 300) make the
-// whole file unreadable: nullopt.
+// Keys are not checked. Fewer than seven lines or a value that is not a number make the whole
+// file unreadable: nullopt. A value outside its range (Quest 1..3, SonYN and Minut 0 or 1,
+// Duree 60, 120, 180 or 300) gives that setting's default alone.
 std::optional<Options> parseOptions(const std::string& text);
 
 // The file's text: "Quest=2\r\nSonYN=1\r\n...Duree=120\r\n".

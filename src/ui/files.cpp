@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 
 std::string readText(const fs::path& path) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) throw RuntimeError(err::kFileNotFound);
+    if (missing(path)) throw RuntimeError(err::kFileNotFound);
+    if (!fs::is_regular_file(path, ec)) throw RuntimeError(err::kPathFileAccess);
     std::ifstream in(path, std::ios::binary);
     if (!in) throw RuntimeError(err::kPathFileAccess);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -84,9 +85,20 @@ bool exists(const fs::path& path) {
     return fs::is_regular_file(path, ec);
 }
 
-void remove(const fs::path& path) {
+bool missing(const fs::path& path) {
     std::error_code ec;
-    fs::remove(path, ec);
+    const fs::file_status s = fs::symlink_status(path, ec);
+    if (s.type() == fs::file_type::not_found) return true;
+    if (ec) throw RuntimeError(err::kPathFileAccess);
+    return false;
+}
+
+void remove(const fs::path& path) {
+    if (missing(path)) return;
+    std::error_code ec;
+    if (fs::is_directory(fs::symlink_status(path, ec)) || !fs::remove(path, ec) || ec) {
+        throw RuntimeError(err::kPathFileAccess);
+    }
 }
 
 std::vector<std::string> splitLines(std::string_view text) {

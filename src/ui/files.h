@@ -11,7 +11,7 @@
 namespace sv::files {
 
 // Reads a whole file as UTF-8. Throws RuntimeError 53 when it does not exist, 75 when it
-// cannot be read.
+// cannot be read (no permission, a folder of that name).
 std::string readText(const std::filesystem::path& path);
 
 // Replaces the file's content. Characters that Windows-1252 cannot hold are written as '?'.
@@ -28,7 +28,12 @@ void appendLine(const std::filesystem::path& path, std::string_view utf8);
 
 bool exists(const std::filesystem::path& path);
 
-// Deletes the file; a missing file is no error.
+// True when nothing at all stands at the path; throws RuntimeError 75 when that cannot be told.
+// A folder or an unreadable file of that name is not missing: reading it reports the failure.
+bool missing(const std::filesystem::path& path);
+
+// Deletes the file; a missing file is no error. Throws RuntimeError 75 when something that is
+// not a file stands there or the file cannot be deleted.
 void remove(const std::filesystem::path& path);
 
 // Splits a text into its lines at CR LF (a lone LF or CR also ends a line). A text that ends

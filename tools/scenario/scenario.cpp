@@ -759,7 +759,11 @@ void Runner::execute(const std::vector<Word>& w) {
     } else if (c == "file") {
         const std::string path = inFolder(w[2].text);
         if (w[1].text == "delete") {
-            files::remove(path);
+            try {
+                files::remove(path);
+            } catch (const RuntimeError&) {
+                throw ScriptError("cannot delete " + path);
+            }
             return;
         }
         const auto bytes = text::toCp1252(w[3].text);
