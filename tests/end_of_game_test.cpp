@@ -107,4 +107,28 @@ TEST_F(EndOfGame, AScoresFileThatCannotBeReadIsReportedNotTakenForNone) {
     for (const auto& box : platform.messageBoxes()) EXPECT_EQ(box.request.text.find("30 MEILLEURS"), std::string::npos);
 }
 
+TEST_F(EndOfGame, AnInstalledProgramKeepsItsScoresAndOptionsInTheUsersFolder) {
+    const auto data = folder / "utilisateur" / "Savanto";
+    const auto documents = folder / "Documents";
+    std::filesystem::create_directories(documents);
+    platform.setProgramFolderWritable(false);
+    platform.setUserFolders(data.string() + "/", documents.string() + "/");
+    const char* counts[3] = {"7", "7", "100"};
+    board::FrmCSav& b = won(1, 1, counts, nullptr);
+    EXPECT_EQ(m->CheminDonnees, data.string() + "/");
+    EXPECT_EQ(m->CheminApp2, documents.string() + "/");
+    platform.queueAnswer(ui::kMsgYes);
+    platform.advance(1000);
+    EXPECT_TRUE(files::exists(data / "bestscor.ret"));
+    EXPECT_FALSE(files::exists(folder / "bestscor.ret"));
+    platform.advance(1000);
+    ASSERT_NE(app->find("FrmDetailScor"), nullptr);
+    app->unload(*app->find("FrmDetailScor"));
+    platform.queueAnswer(ui::kMsgNo);  // no save
+    app->userClick(b.LblQuit);
+    EXPECT_TRUE(app->ended());
+    EXPECT_EQ(files::readText(data / "option.ret").substr(0, 9), "Quest=2\r\n");
+    EXPECT_FALSE(files::exists(folder / "option.ret"));
+}
+
 }  // namespace sv::test

@@ -47,7 +47,7 @@ void FrmCSav::Form_Unload(int& cancel) {
 
 void FrmCSav::writeOptions() {
     const records::Options o{m_.Quest, m_.SonYN, m_.NomJ1, m_.NomJ2, m_.NomJ3, m_.Minut, m_.Duree};
-    const std::string path = m_.CheminApp + "option.ret";
+    const std::string path = m_.CheminDonnees + "option.ret";
     try {
         files::writeTextAtomic(path, records::encodeOptions(o));
         app().platform().fileWritten(path);

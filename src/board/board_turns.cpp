@@ -123,7 +123,7 @@ void FrmCSav::TimFin_Timer() {
         LblLance.setEnabled(false);
         // The first 30 records of the table, to tell whether the result enters it.
         std::vector<std::string> table;
-        const std::string path = m_.CheminApp + "bestscor.ret";
+        const std::string path = m_.CheminDonnees + "bestscor.ret";
         if (!files::missing(path)) table = files::splitLines(files::readText(path));
         if (table.size() > 30) table.resize(30);
         LblInfo.setCaption("Fin de" + n + "la partie.");

@@ -92,7 +92,7 @@ void FrmDetailScor::listRanked(const std::vector<std::string>& records) {
 
 void FrmDetailScor::TimDeb_Timer() {
     app().setPointer(ui::Pointer::Hourglass);
-    const std::string path = m_.CheminApp + "bestscor.ret";
+    const std::string path = m_.CheminDonnees + "bestscor.ret";
     try {
         if (files::missing(path)) {
             app().setPointer(ui::Pointer::Default);
@@ -149,7 +149,7 @@ void FrmDetailScor::CmdEffacer_Click() {
                              ui::MsgIcon::Question, "Savanto", 2);
     if (m_.RepMsg == ui::kMsgNo) return;
     try {
-        const std::string path = m_.CheminApp + "bestscor.ret";
+        const std::string path = m_.CheminDonnees + "bestscor.ret";
         if (files::missing(path)) {
             LST.clear();
             throw RuntimeError(err::kFileNotFound);

@@ -1,5 +1,7 @@
 #include "screens/program.h"
 
+#include <filesystem>
+
 #include "board/frm_csav.h"
 #include "questions/frm_charge.h"
 #include "questions/frm_eponse.h"
@@ -22,13 +24,22 @@ void SavantoProgram::start(ui::App& app) {
     state::Module& m = module_;
     m.CheminApp = app.programFolder();
     m.CheminApp2 = m.CheminApp;
+    // An installed program cannot write into its own folder: its files then go to the user's
+    // data folder, and the games are saved among the user's documents.
+    m.CheminDonnees = m.CheminApp;
+    if (!app.platform().folderWritable(m.CheminApp)) {
+        const std::string data = app.platform().userDataFolder();
+        std::error_code ec;
+        if (!data.empty() && (std::filesystem::create_directories(data, ec), !ec)) m.CheminDonnees = data;
+        if (const std::string documents = app.platform().documentsFolder(); !documents.empty()) m.CheminApp2 = documents;
+    }
     m.CrLf = "\r\n";
     if (app.platform().previousInstance()) {
         app.msgBox("Le programme est déja lancé.", ui::MsgButtons::Ok, ui::MsgIcon::Exclamation, "Savanto");
         app.end();
         return;
     }
-    const records::Options o = records::readOptionsFile(m.CheminApp);
+    const records::Options o = records::readOptionsFile(m.CheminDonnees);
     m.Quest = o.Quest;
     m.SonYN = o.SonYN;
     m.NomJ1 = o.NomJ1;

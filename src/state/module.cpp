@@ -27,6 +27,7 @@ void Module::registerFields() {
     f.bind("RepMsg", RepMsg);
     f.bind("CheminApp", CheminApp);
     f.bind("CheminApp2", CheminApp2);
+    f.bind("CheminDonnees", CheminDonnees);
     f.bind("TypePartie", TypePartie);
     f.bind("NomJ1", NomJ1);
     f.bind("NomJ2", NomJ2);

@@ -40,6 +40,9 @@ public:
     int RepMsg = 0;
     std::string CheminApp;   // program folder, trailing separator
     std::string CheminApp2;  // folder of the save and open dialogs
+    // Folder of the files the program writes ("option.ret", "bestscor.ret"), trailing
+    // separator: the program's folder when it may write there, else the user's data folder.
+    std::string CheminDonnees;
     int TypePartie = 0;      // 1 one player, 2 two sides, 3 quiz
     std::string NomJ1, NomJ2, NomJ3;
     int SonYN = 0;

@@ -64,6 +64,13 @@ public:
     // 0 when the picture can be shown, else the run-time error number (53, 481).
     virtual int pictureError(const PictureRef& picture) = 0;
 
+    // Where an installed program keeps the files it writes, and the user's documents: folders
+    // with a trailing separator ("" when the platform has none).
+    virtual std::string userDataFolder() = 0;
+    virtual std::string documentsFolder() = 0;
+    // True when the program may create and replace files in the folder.
+    virtual bool folderWritable(const std::string& folder) = 0;
+
     // The running program's own file.
     virtual std::string executablePath() = 0;
 

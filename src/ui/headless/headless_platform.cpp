@@ -1,5 +1,7 @@
 #include "ui/headless/headless_platform.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <limits>
 
@@ -140,6 +142,11 @@ std::string normalise(const std::string& path) {
     return ec ? path : p.string();
 }
 }  // namespace
+
+bool HeadlessPlatform::folderWritable(const std::string& folder) {
+    if (!programFolderWritable_ && app_ && normalise(folder) == normalise(app_->programFolder())) return false;
+    return ::access(folder.c_str(), W_OK) == 0;
+}
 
 std::string HeadlessPlatform::executablePath() {
     std::error_code ec;

@@ -36,6 +36,12 @@ public:
     void queueDialog(std::optional<std::string> path) { dialogs_.push_back(std::move(path)); }
     void setPreviousInstance(bool p) { previousInstance_ = p; }
     void setShellResult(int r) { shellResult_ = r; }
+    // An installed program: its folder read-only, the user's data and documents folders.
+    void setProgramFolderWritable(bool w) { programFolderWritable_ = w; }
+    void setUserFolders(std::string data, std::string documents) {
+        userData_ = std::move(data);
+        documents_ = std::move(documents);
+    }
 
     // Advances virtual time, firing every timer that falls due, in time order; timers due at
     // the same moment fire in the order they were armed.
@@ -84,6 +90,9 @@ public:
     int pictureError(const PictureRef& picture) override;
     std::optional<DateTime> fileModified(const std::string& path) override;
     std::string executablePath() override;
+    std::string userDataFolder() override { return userData_; }
+    std::string documentsFolder() override { return documents_; }
+    bool folderWritable(const std::string& folder) override;
     void fileWritten(const std::string& path) override;
     void programEnded() override { ended_ = true; }
 
@@ -119,6 +128,8 @@ private:
     Pointer pointer_ = Pointer::Default;
     std::map<std::string, std::int64_t> written_;  // file -> virtual wall-clock seconds
     bool ended_ = false;
+    bool programFolderWritable_ = true;
+    std::string userData_, documents_;
 };
 
 }  // namespace sv::ui

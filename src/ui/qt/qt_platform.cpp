@@ -33,6 +33,7 @@
 #include <QScreen>
 #include <QSoundEffect>
 #include <QStandardPaths>
+#include <unistd.h>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -679,6 +680,19 @@ std::optional<DateTime> QtPlatform::fileModified(const std::string& path) {
     const QDateTime t = info.lastModified();
     return DateTime{t.date().year(), t.date().month(), t.date().day(), t.time().hour(), t.time().minute(), t.time().second()};
 }
+
+std::string QtPlatform::userDataFolder() {
+    const QString d = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return d.isEmpty() ? std::string() : (d + QLatin1Char('/')).toStdString();
+}
+
+std::string QtPlatform::documentsFolder() {
+    QString d = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (d.isEmpty() || !QFileInfo(d).isDir()) d = QDir::homePath();
+    return (d + QLatin1Char('/')).toStdString();
+}
+
+bool QtPlatform::folderWritable(const std::string& folder) { return ::access(folder.c_str(), W_OK) == 0; }
 
 std::string QtPlatform::executablePath() { return QCoreApplication::applicationFilePath().toStdString(); }
 

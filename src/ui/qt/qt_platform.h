@@ -64,6 +64,9 @@ public:
     int pictureError(const PictureRef& picture) override;
     std::optional<DateTime> fileModified(const std::string& path) override;
     std::string executablePath() override;
+    std::string userDataFolder() override;
+    std::string documentsFolder() override;
+    bool folderWritable(const std::string& folder) override;
     void beginWindowMove(Window& window) override;
     void programEnded() override;
 
