@@ -9,7 +9,7 @@ TEST(EncodeURL, KeepsLettersAndDigitsAndEncodesEveryOtherByte) {
     EXPECT_EQ(EncodeURL("a b"), "a%20b");
     EXPECT_EQ(EncodeURL("l'objet"), "l%27objet");
     EXPECT_EQ(EncodeURL("\r\n"), "%0D%0A");
-    EXPECT_EQ(EncodeURL("é,"), "%E9%2C");
+    EXPECT_EQ(EncodeURL("é,"), "%C3%A9%2C");  // UTF-8, as the mail programs read it
     EXPECT_EQ(EncodeURL("Zz09-_.~"), "Zz09%2D%5F%2E%7E");
     EXPECT_EQ(EncodeURL(""), "");
 }
@@ -17,7 +17,7 @@ TEST(EncodeURL, KeepsLettersAndDigitsAndEncodesEveryOtherByte) {
 TEST(MailtoAddress, ListsRecipientsInKeyOrderAndSkipsEmptyPieces) {
     EXPECT_EQ(mailtoAddress("x;;y", "", "", "S", ""), "mailto:?to=x&to=y&Subject=S");
     EXPECT_EQ(mailtoAddress("a@b.example", "c@d.example", "e@f.example;", "Objet", "l'été"),
-              "mailto:?to=a@b.example&cc=c@d.example&bcc=e@f.example&Subject=Objet&Body=l%27%E9t%E9");
+              "mailto:?to=a@b.example&cc=c@d.example&bcc=e@f.example&Subject=Objet&Body=l%27%C3%A9t%C3%A9");
     EXPECT_EQ(mailtoAddress("a", "", "", "", ""), "mailto:?to=a");
     EXPECT_EQ(mailtoAddress("", "c", "", "S", "B"), "");
 }

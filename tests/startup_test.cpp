@@ -45,9 +45,19 @@ TEST_F(Startup, TheSupportMailNamesTheProgramsVersionAndSize) {
     ASSERT_EQ(platform.shellRequests().size(), 1u);
     const std::string& address = platform.shellRequests()[0].target;
     EXPECT_EQ(address.rfind("mailto:?to=support@savanto.example&Subject=Savanto - 1.60.0.0 - ", 0), 0u) << address;
-    EXPECT_NE(address.find(" Mo&Body=Vous%20avez%20rencontr%E9%20un%20probl%E8me"), std::string::npos) << address;
+    EXPECT_NE(address.find(" Mo&Body=Vous%20avez%20rencontr%C3%A9%20un%20probl%C3%A8me"), std::string::npos) << address;
     EXPECT_EQ(support::VersionFichier(*app, platform.executablePath()), "1.60.0.0");
     EXPECT_EQ(support::VersionFichier(*app, (folder / "WFenet.gif").string()), "Version non récupérable");
+
+    // Without a mail program or a browser, the player is told, and given the address.
+    platform.setShellResult(31);
+    support::MailProbleme(*app, *m);
+    ASSERT_FALSE(platform.messageBoxes().empty());
+    EXPECT_NE(platform.messageBoxes().back().request.text.find("support@savanto.example"), std::string::npos);
+    support::OuvrirDocument(*app, *m, "Reglejeu.htm", "la règle du jeu");
+    EXPECT_EQ(platform.messageBoxes().back().request.text,
+              "Impossible d'afficher la règle du jeu : aucun programme de cet ordinateur ne\r\npermet d'ouvrir le "
+              "fichier « Reglejeu.htm ».");
 }
 
 }  // namespace sv::test

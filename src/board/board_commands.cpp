@@ -87,12 +87,12 @@ void FrmCSav::TimImgTemps_Timer() {
 
 void FrmCSav::LblPos_Click() { app().load("FrmRecap"); }
 
-void FrmCSav::ImgAide1_Click() { app().platform().shellOpen("Reglejeu.htm", "", ""); }
+void FrmCSav::ImgAide1_Click() { support::OuvrirDocument(app(), m_, "Reglejeu.htm", "la règle du jeu"); }
 
 void FrmCSav::ImgInt1_Click() {
     m_.RepMsg = app().msgBox("Voulez-vous vous connecter sur le site de présentation du programme?      ",
                              ui::MsgButtons::YesNo, ui::MsgIcon::Question, "Savanto");
-    if (m_.RepMsg == ui::kMsgYes) app().platform().shellOpen("Savanto-site", "", "");
+    if (m_.RepMsg == ui::kMsgYes) support::OuvrirDocument(app(), m_, "Savanto-site", "le site de présentation du programme");
 }
 
 void FrmCSav::ImgMail1_Click() { support::MailProbleme(app(), m_); }

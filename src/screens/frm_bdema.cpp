@@ -1,5 +1,6 @@
 #include "screens/frm_bdema.h"
 
+#include "support/mail.h"
 #include "support/report.h"
 #include "ui/app.h"
 #include "ui/text.h"
@@ -201,7 +202,7 @@ void FrmBDema::CmdInfo_Click() {
                   n + "vous  entraîner  en  répondant  à  des  questions." +
                   n + n + "Voulez-vous plus d'informations à propos de la règle du jeu ?" + n;
     m_.RepMsg = app().msgBox(m_.TexteMsg, ui::MsgButtons::YesNo, ui::MsgIcon::Information, "Savanto");
-    if (m_.RepMsg == ui::kMsgYes) app().platform().shellOpen("Reglejeu.htm", "", "");
+    if (m_.RepMsg == ui::kMsgYes) support::OuvrirDocument(app(), m_, "Reglejeu.htm", "la règle du jeu");
     Foc.setFocus();
 }
 

@@ -63,7 +63,7 @@ std::string VersionFichier(ui::App& app, const std::string& path) {
 std::string EncodeURL(const std::string& text) {
     static const char* hex = "0123456789ABCDEF";
     std::string out;
-    for (char c : text::toCp1252Lossy(text)) {
+    for (char c : text) {
         const auto b = static_cast<unsigned char>(c);
         if ((b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z')) {
             out += c;
@@ -76,9 +76,16 @@ std::string EncodeURL(const std::string& text) {
     return out;
 }
 
-void OuvrirFichier(ui::App& app, const std::string& target) {
+bool OuvrirFichier(ui::App& app, const std::string& target) {
     // Where the system cannot open it, there is no Open With fallback on this platform.
-    app.platform().shellOpen(target, "", "");
+    return app.platform().shellOpen(target, "", "") > 32;
+}
+
+void OuvrirDocument(ui::App& app, state::Module& m, const std::string& file, const std::string& what) {
+    if (app.platform().shellOpen(file, "", "") > 32) return;
+    m.RepMsg = app.msgBox("Impossible d'afficher " + what + " : aucun programme de cet ordinateur ne" + m.CrLf +
+                              "permet d'ouvrir le fichier « " + file + " ».",
+                          ui::MsgButtons::Ok, ui::MsgIcon::Exclamation, "Savanto");
 }
 
 std::string mailtoAddress(const std::string& to, const std::string& cc, const std::string& bcc,
@@ -94,10 +101,10 @@ std::string mailtoAddress(const std::string& to, const std::string& cc, const st
     return "mailto:?" + joined + extras;
 }
 
-void EnvoiMail(ui::App& app, const std::string& to, const std::string& cc, const std::string& bcc,
+bool EnvoiMail(ui::App& app, const std::string& to, const std::string& cc, const std::string& bcc,
                const std::string& subject, const std::string& body) {
     const std::string address = mailtoAddress(to, cc, bcc, subject, body);
-    if (!address.empty()) OuvrirFichier(app, address);
+    return address.empty() || OuvrirFichier(app, address);
 }
 
 std::string sizeText(std::uint64_t bytes) {
@@ -119,7 +126,11 @@ void MailProbleme(ui::App& app, state::Module& m) {
     const std::string body = "Vous avez rencontré un problème, vous avez une suggestion à faire:" + m.CrLf +
                              " remplissez et envoyez simplement cet e-mail." + m.CrLf +
                              "(Merci de ne pas modifier l'objet du message)";
-    EnvoiMail(app, SAVANTO_SUPPORT_ADDRESS, "", "", subject, body);
+    if (EnvoiMail(app, SAVANTO_SUPPORT_ADDRESS, "", "", subject, body)) return;
+    m.RepMsg = app.msgBox("Aucun programme de messagerie n'a pu préparer le message." + m.CrLf + m.CrLf +
+                              "Vous pouvez écrire à l'adresse " SAVANTO_SUPPORT_ADDRESS + m.CrLf + "en indiquant dans l'objet : " +
+                              subject,
+                          ui::MsgButtons::Ok, ui::MsgIcon::Exclamation, "Savanto");
 }
 
 }  // namespace sv::support
