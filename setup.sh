@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-liberation2 fonts-dejavu-core
+  desktop-file-utils appstream dpkg-dev
 )
 
 install_missing() {

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     // the loading window and the board, none is).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/ICONE.png")));
-    QApplication::setDesktopFileName(QStringLiteral("savanto"));
+    QApplication::setDesktopFileName(QStringLiteral("example.savanto.Savanto"));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QTranslator qtFrench;
     if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -487,6 +487,11 @@ int main(int argc, char** argv) {
     ok = ok && save(dialogBackground(), dir, QStringLiteral("FENETRE.png"));
     ok = ok && save(boardBackground(), dir, QStringLiteral("WFond.png"));
     ok = ok && save(programIcon(64), dir, QStringLiteral("ICONE.png"));
+    // The desktop's icon theme: the same picture at the usual sizes.
+    dir.mkpath(QStringLiteral("icons"));
+    for (int size : {48, 64, 128, 256}) {
+        ok = ok && save(programIcon(size), dir, QStringLiteral("icons/savanto-%1.png").arg(size));
+    }
     ok = ok && save(soloPanel(), dir, QStringLiteral("SEUL.png"));
     ok = ok && save(dialogBackground(500, 260), dir, QStringLiteral("WQuest.png"));
     const char* tileNames[6] = {"IMGBLE", "IMGROS", "IMGJAU", "IMGMAR", "IMGVER", "IMGORA"};

@@ -15,8 +15,10 @@ for gif in WFenet WFond WQuest; do
   convert "$work/$gif.png" -dither FloydSteinberg -colors 256 "assets/files/$gif.gif"
   rm "$work/$gif.png"
 done
-# Pictures compiled into the program are PNG files.
+# Pictures compiled into the program are PNG files; the icons go to the desktop's theme.
 cp "$work"/*.png assets/resources/
+mkdir -p assets/icons
+cp "$work"/icons/*.png assets/icons/
 echo "assets redrawn"
 
 # Sounds: short synthesised cues, 22 kHz mono.
