@@ -31,7 +31,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QScreen>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QStandardPaths>
 #include <unistd.h>
 #include <QTimer>
@@ -573,13 +573,13 @@ std::optional<std::string> QtPlatform::fileDialog(const FileDialogSpec& request)
 
 void QtPlatform::playSound(const std::string& path) {
     if (!QFileInfo::exists(qs(path))) return;
-    QSoundEffect*& effect = sounds_[path];
-    if (!effect) {
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(qs(path)));
+    if (!soundTried_) {
+        // Without the module (or without audio) the program stays silent.
+        soundTried_ = true;
+        QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/savanto-sound"));
+        playSound_ = reinterpret_cast<PlaySound>(module.resolve("savanto_play_sound"));
     }
-    effect->stop();
-    effect->play();
+    if (playSound_) playSound_(path.c_str());
 }
 
 int QtPlatform::shellOpen(const std::string& target, const std::string& parameters, const std::string& folder) {

@@ -16,7 +16,6 @@
 
 class QLabel;
 class QLockFile;
-class QSoundEffect;
 class QTimer;
 class QWidget;
 
@@ -94,7 +93,9 @@ private:
     QHash<QWidget*, Control*> byWidget_;
     QHash<QWidget*, std::int64_t> shownAt_;  // when a control's widget last appeared, steady ms
     std::unordered_map<unsigned long long, QTimer*> timers_;
-    std::unordered_map<std::string, QSoundEffect*> sounds_;
+    using PlaySound = void (*)(const char*);
+    PlaySound playSound_ = nullptr;  // from the sound module, loaded with the first cue
+    bool soundTried_ = false;
     ControlEvents* events_ = nullptr;
     std::unique_ptr<QLockFile> lock_;
     QString lockName_;
