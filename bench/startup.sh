@@ -10,13 +10,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
 runs=${2:-9}
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
 work=$(mktemp -d)
+# The X server picks a free display and says which.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+display=:$(cat "$work/display")
 cp -r "$build/bin/." "$work/"
 
 # One launch: prints "milliseconds-to-first-window peak-kilobytes".
