@@ -1,0 +1,399 @@
+// What the Qt backend's files share: the converters from the control model to Qt (twips to
+// pixels, texts, colours, fonts, alignment, mouse buttons, pictures) and the widgets that
+// render windows and carry the controls' events.
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
+#include <QFileInfo>
+#include <QGraphicsOpacityEffect>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+#include <QLibrary>
+#include <QStandardPaths>
+#include <unistd.h>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+#include <cmath>
+
+
+#include "ui/app.h"
+#include "ui/control.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/window.h"
+
+namespace sv::ui {
+
+inline int px(int twips) { return static_cast<int>(std::lround(twips / static_cast<double>(kTwipsPerPixel))); }
+
+inline QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// Multi-line captions are joined by CR LF; widgets want LF.
+inline QString qsLines(const std::string& s) {
+    QString t = qs(s);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+inline QColor qcolor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+inline QFont qfont(const Font& f) {
+    QFont q(qs(f.name));
+    q.setPointSizeF(f.size > 0 ? f.size : 8.0);
+    q.setBold(f.bold);
+    q.setItalic(f.italic);
+    q.setUnderline(f.underline);
+    return q;
+}
+
+inline Qt::Alignment qalign(Align a) {
+    switch (a) {
+        case Align::Left: return Qt::AlignLeft;
+        case Align::Right: return Qt::AlignRight;
+        case Align::Center: return Qt::AlignHCenter;
+    }
+    return Qt::AlignLeft;
+}
+
+inline int buttonsOf(Qt::MouseButtons b) {
+    int r = 0;
+    if (b & Qt::LeftButton) r |= kLeftButton;
+    if (b & Qt::RightButton) r |= kRightButton;
+    if (b & Qt::MiddleButton) r |= kMiddleButton;
+    return r;
+}
+
+inline int shiftOf(Qt::KeyboardModifiers m) {
+    int r = 0;
+    if (m & Qt::ShiftModifier) r |= 1;
+    if (m & Qt::ControlModifier) r |= 2;
+    if (m & Qt::AltModifier) r |= 4;
+    return r;
+}
+
+inline QPixmap pixmapOf(const PictureRef& p) {
+    switch (p.kind) {
+        case PictureRef::Kind::None: return {};
+        case PictureRef::Kind::File: return QPixmap(qs(p.name));
+        case PictureRef::Kind::Resource: return QPixmap(QStringLiteral(":/pictures/") + qs(p.name) + QStringLiteral(".png"));
+    }
+    return {};
+}
+
+// Covers a disabled window: takes its input, and a click on it brings the windows that wait
+// for the player back to the front.
+class GlassPane : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        e->accept();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != window() && top->isVisible() && top->isEnabled() && !top->isMinimized()) {
+                top->raise();
+                top->activateWindow();
+            }
+        }
+    }
+};
+
+// The top-level widget of a window: closing, keys, mouse on the background, moves.
+class WindowWidget : public QWidget {
+public:
+    WindowWidget(QtPlatform& platform, Window& model) : platform_(platform), model_(&model) {
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        setMouseTracking(true);
+        setAutoFillBackground(true);
+    }
+    Window* model() const { return model_; }
+    void forget() { model_ = nullptr; }
+
+    // A disabled window keeps its look (its pictures do not grey) and takes no input: a
+    // transparent pane over it swallows the mouse and the keys.
+    void setInputBlocked(bool blocked) {
+        if (!glass_) {
+            glass_ = new GlassPane(this);
+            glass_->setFocusPolicy(Qt::StrongFocus);
+            glass_->hide();
+        }
+        glass_->setGeometry(rect());
+        if (blocked == glass_->isVisible()) return;
+        glass_->setVisible(blocked);
+        if (blocked) {
+            glass_->raise();
+            glass_->setFocus();
+        }
+    }
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        // A disabled window waits for the window over it: the window system cannot close it.
+        if (model_ && platform_.app_ && model_->enabled()) platform_.app_->userClose(*model_);
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (!model_ || !platform_.app_ || !model_->enabled()) return QWidget::keyPressEvent(e);
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            platform_.app_->userKey(*model_, "enter");
+        } else if (e->key() == Qt::Key_Escape) {
+            platform_.app_->userKey(*model_, "escape");
+        } else {
+            QWidget::keyPressEvent(e);
+        }
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (model_ && platform_.app_) {
+            platform_.app_->userMouseDown(*model_, buttonsOf(e->button()), shiftOf(e->modifiers()),
+                                          e->position().x() * kTwipsPerPixel, e->position().y() * kTwipsPerPixel);
+        }
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (model_ && platform_.app_) {
+            platform_.app_->userMouseMove(*model_, buttonsOf(e->buttons()), shiftOf(e->modifiers()),
+                                          e->position().x() * kTwipsPerPixel, e->position().y() * kTwipsPerPixel);
+        }
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (model_ && platform_.app_) {
+            platform_.app_->userMouseUp(*model_, buttonsOf(e->button()), shiftOf(e->modifiers()),
+                                        e->position().x() * kTwipsPerPixel, e->position().y() * kTwipsPerPixel);
+        }
+    }
+    void moveEvent(QMoveEvent* e) override {
+        QWidget::moveEvent(e);
+        if (model_ && platform_.syncing_ == 0 && isVisible()) platform_.windowMovedByUser(*model_, x(), y());
+    }
+    void changeEvent(QEvent* e) override {
+        QWidget::changeEvent(e);
+        if (e->type() == QEvent::WindowStateChange && model_ && platform_.syncing_ == 0) {
+            platform_.windowStateByUser(*model_, isMinimized());
+        }
+    }
+
+private:
+    QtPlatform& platform_;
+    Window* model_;
+    QWidget* glass_ = nullptr;
+
+public:
+    Qt::WindowFlags appliedFlags;
+    bool flagsApplied = false;
+};
+
+// Mouse, focus and drag handling for every control widget.
+class ControlEvents : public QObject {
+public:
+    explicit ControlEvents(QtPlatform& p) : QObject(&p), platform_(p) {}
+
+    bool eventFilter(QObject* obj, QEvent* ev) override {
+        auto* widget = qobject_cast<QWidget*>(obj);
+        if (!widget || !platform_.app_) return false;
+        Control* c = platform_.byWidget_.value(widget, nullptr);
+        if (!c) return false;
+        switch (ev->type()) {
+            case QEvent::FocusIn:
+                // Qt gives the focus before it delivers the press that caused it.
+                mouseFocused_ = static_cast<QFocusEvent*>(ev)->reason() == Qt::MouseFocusReason ? widget : nullptr;
+                if (platform_.syncing_ == 0 && c->window().focusControl() != c) platform_.app_->userFocus(*c);
+                return false;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick: {
+                if (secondClickOnNewcomer(widget)) return true;
+                if (ev->type() == QEvent::MouseButtonDblClick) return false;
+                if (c->kind() == ControlKind::TextBox && mouseFocused_ == widget) {
+                    // The press that gave a text box the focus keeps the selection the program
+                    // made on that focus (a name box selects its whole name); the next click
+                    // places the caret as usual.
+                    mouseFocused_ = nullptr;
+                    platform_.syncControl(*c);
+                    eatenRelease_ = widget;
+                    return true;
+                }
+                mouseFocused_ = nullptr;
+                return press(widget, *c, static_cast<QMouseEvent*>(ev));
+            }
+            case QEvent::MouseMove: return moveTo(widget, *c, static_cast<QMouseEvent*>(ev));
+            case QEvent::MouseButtonRelease:
+                if (eatenRelease_ == widget) {
+                    eatenRelease_ = nullptr;
+                    return true;
+                }
+                return release(widget, *c, static_cast<QMouseEvent*>(ev));
+            default: return false;
+        }
+    }
+
+    void startManualMove(QWidget* top) {
+        moving_ = top;
+        moveOrigin_ = QCursor::pos() - top->pos();
+    }
+
+private:
+    // Labels, pictures and frames get their mouse events from here; the other widgets keep
+    // their own behaviour and only report the events.
+    static bool ownsMouse(const Control& c) {
+        return c.kind() == ControlKind::Label || c.kind() == ControlKind::Picture || c.kind() == ControlKind::Frame;
+    }
+
+    static QPointF twips(QPointF p) { return p * kTwipsPerPixel; }
+
+    // The second click of a double click never reaches a control that the first click brought
+    // up under the pointer ("Oui" where "Continuer" was): it would act unseen.
+    bool secondClickOnNewcomer(QWidget* w) {
+        const std::int64_t now = platform_.steadyMs();
+        const std::int64_t previous = lastPress_;
+        lastPress_ = now;
+        const bool quick = previous >= 0 && now - previous <= QApplication::doubleClickInterval();
+        if (!quick || platform_.shownAt_.value(w, -1) < previous) return false;
+        eatenRelease_ = w;
+        return true;
+    }
+
+    // The handlers may unload the control's window: the control is not used after they run.
+    bool press(QWidget* w, Control& c, QMouseEvent* e) {
+        const bool owns = ownsMouse(c);
+        if (!c.effectivelyEnabled() || !c.window().enabled()) return owns;
+        pressed_ = w;
+        if (e->button() == Qt::LeftButton && c.draggable()) {
+            dragSource_ = w;
+            pressPos_ = e->position().toPoint();
+            return true;
+        }
+        const QPointF t = twips(e->position());
+        platform_.app_->userMouseDown(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
+        return owns;
+    }
+
+    bool moveTo(QWidget* w, Control& c, QMouseEvent* e) {
+        const bool owns = ownsMouse(c);
+        if (moving_) {
+            if (e->buttons() & Qt::LeftButton) {
+                moving_->move(QCursor::pos() - moveOrigin_);
+            }
+            return true;
+        }
+        if (dragSource_ == w) {
+            if (!dragging_ && (e->position().toPoint() - pressPos_).manhattanLength() >= QApplication::startDragDistance()) {
+                beginDrag(w);
+            }
+            if (dragging_ && ghost_) {
+                ghost_->move(ghost_->parentWidget()->mapFromGlobal(e->globalPosition().toPoint()) - pressPos_);
+            }
+            return true;
+        }
+        if (!c.window().enabled()) return owns;
+        const QPointF t = twips(e->position());
+        platform_.app_->userMouseMove(c, buttonsOf(e->buttons()), shiftOf(e->modifiers()), t.x(), t.y());
+        return owns;
+    }
+
+    bool release(QWidget* w, Control& c, QMouseEvent* e) {
+        const bool owns = ownsMouse(c);
+        if (moving_) {
+            QWidget* top = moving_;
+            moving_ = nullptr;
+            if (auto* ww = dynamic_cast<WindowWidget*>(top); ww && ww->model()) {
+                platform_.windowMovedByUser(*ww->model(), top->x(), top->y());
+            }
+        }
+        if (dragSource_ == w) {
+            dragSource_ = nullptr;
+            const bool wasDragging = dragging_;
+            dragging_ = false;
+            if (ghost_) {
+                ghost_->deleteLater();
+                ghost_ = nullptr;
+            }
+            if (wasDragging) drop(w, c, e->globalPosition().toPoint());
+            return true;
+        }
+        const bool wasPressed = pressed_ == w;
+        pressed_ = nullptr;
+        if (!c.window().enabled()) return owns;
+        const QPointF t = twips(e->position());
+        const bool inside = w->rect().contains(e->position().toPoint());
+        QPointer<QWidget> guard(w);
+        platform_.app_->userMouseUp(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
+        if (owns && wasPressed && guard && e->button() == Qt::LeftButton && inside) {
+            // Looked up again: the mouse-up handler may have unloaded the window.
+            if (Control* again = platform_.byWidget_.value(w, nullptr); again && again->effectivelyEnabled()) {
+                platform_.app_->userClick(*again);
+            }
+        }
+        return owns;
+    }
+
+    void beginDrag(QWidget* w) {
+        dragging_ = true;
+        QWidget* top = w->window();
+        ghost_ = new QLabel(top);
+        ghost_->setPixmap(w->grab());
+        ghost_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto* fade = new QGraphicsOpacityEffect(ghost_);
+        fade->setOpacity(0.75);
+        ghost_->setGraphicsEffect(fade);
+        ghost_->resize(w->size());
+        ghost_->move(w->mapTo(top, QPoint(0, 0)));
+        ghost_->show();
+        ghost_->raise();
+    }
+
+    void drop(QWidget* source, Control& c, QPoint global) {
+        QWidget* top = source->window();
+        QWidget* hit = top->childAt(top->mapFromGlobal(global));
+        Control* target = nullptr;
+        QWidget* targetWidget = nullptr;
+        for (QWidget* h = hit; h && h != top; h = h->parentWidget()) {
+            if (Control* t = platform_.byWidget_.value(h, nullptr)) {
+                target = t;
+                targetWidget = h;
+                break;
+            }
+        }
+        if (!target) return;
+        const QPointF t = twips(QPointF(targetWidget->mapFromGlobal(global)));
+        platform_.app_->userDrop(c, *target, t.x(), t.y());
+    }
+
+    QtPlatform& platform_;
+    QPointer<QWidget> pressed_;
+    QPointer<QWidget> dragSource_;
+    QPointer<QLabel> ghost_;
+    QPointer<QWidget> moving_;
+    QPoint moveOrigin_;
+    QPoint pressPos_;
+    bool dragging_ = false;
+    std::int64_t lastPress_ = -1;    // steady clock, ms
+    QPointer<QWidget> eatenRelease_;  // the press was kept from the widget: so is its release
+    QPointer<QWidget> mouseFocused_;  // got the focus from a press not yet delivered
+};
+
+}  // namespace sv::ui
