@@ -29,17 +29,13 @@
 #include "ui/app.h"
 #include "ui/files.h"
 #include "ui/qt/qt_platform.h"
+#include "qt_input.h"
 #include "temp_folder.h"
 
 namespace sv::test {
 namespace fs = std::filesystem;
 
 namespace {
-
-void send(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent e(type, QPointF(local), QPointF(w->mapToGlobal(local)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 void clickWidget(QWidget* w) {
     ASSERT_NE(w, nullptr);

@@ -16,17 +16,13 @@
 #include "screens/program.h"
 #include "ui/app.h"
 #include "ui/qt/qt_platform.h"
+#include "qt_input.h"
 #include "temp_folder.h"
 
 namespace sv::test {
 namespace fs = std::filesystem;
 
 namespace {
-
-void send(QWidget* w, QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent e(type, QPointF(local), QPointF(w->mapToGlobal(local)), button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 // The desktop program in a throw-away folder, started and at its start screen.
 class QtPlay : public ::testing::Test {
