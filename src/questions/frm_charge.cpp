@@ -2,6 +2,7 @@
 
 #include "questions/question_bank.h"
 #include "ui/app.h"
+#include "ui/look.h"
 
 namespace sv::questions {
 
@@ -21,7 +22,7 @@ FrmCharge::FrmCharge(ui::App& app, state::Module& m)
     setBorderless(true);
     setCaption("Chargement");
     move(0, 0, 4290, 1310);
-    setBackColor(ui::rgb(248, 244, 232));
+    setBackColor(ui::look::kPaper);
     ImgFond.setStretch(true);
     ImgFond.setBorder(true);
     Lbl.setCaption("Chargement  en cours...");

@@ -2,13 +2,9 @@
 
 #include "screens/frm_entraine.h"
 #include "ui/app.h"
+#include "ui/look.h"
 
 namespace sv::questions {
-
-namespace {
-constexpr ui::Color kInk = ui::rgb(25, 30, 50);
-constexpr ui::Color kAnswer = ui::rgb(20, 70, 160);
-}  // namespace
 
 FrmEponse::FrmEponse(ui::App& app, state::Module& m)
     : ui::Window(app, kName),
@@ -26,12 +22,12 @@ FrmEponse::FrmEponse(ui::App& app, state::Module& m)
         ui::Label& l = label("Lbl", rects[k], k);
         l.setCaption(texts[k]);
         l.setFont({"MS Sans Serif", 10, k == 1, false, false});
-        l.setForeColor(kInk);
+        l.setForeColor(ui::look::kInk);
         l.setAlignment(ui::Align::Center);
         Lbl.put(k, l);
     }
     LblRep.setFont({"MS Sans Serif", 12, true, false, false});
-    LblRep.setForeColor(kAnswer);
+    LblRep.setForeColor(ui::look::kAnswer);
     LblRep.setAlignment(ui::Align::Center);
     CmdOui.onClick = [this] { Verdict_Click(true); };
     CmdNon.onClick = [this] { Verdict_Click(false); };

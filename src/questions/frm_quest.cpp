@@ -3,13 +3,9 @@
 #include "board/frm_csav.h"
 #include "support/report.h"
 #include "ui/app.h"
+#include "ui/look.h"
 
 namespace sv::questions {
-
-namespace {
-constexpr ui::Color kInk = ui::rgb(25, 30, 50);
-constexpr ui::Color kAnswer = ui::rgb(20, 70, 160);
-}  // namespace
 
 FrmQuest::FrmQuest(ui::App& app, state::Module& m)
     : ui::Window(app, kName),
@@ -46,16 +42,16 @@ FrmQuest::FrmQuest(ui::App& app, state::Module& m)
     }
     for (ui::Label* l : {&LblQue, &LblR1, &LblR2, &LblR3, &LblR4}) {
         l->setFont({"MS Sans Serif", 10, false, false, false});
-        l->setForeColor(kInk);
+        l->setForeColor(ui::look::kInk);
     }
     LblQue.setFont({"MS Sans Serif", 11, true, false, false});
     LblRep1.setCaption("La réponse est :");
     LblRep1.setFont({"MS Sans Serif", 10, false, false, false});
     LblRep.setFont({"MS Sans Serif", 12, true, false, false});
-    LblRep.setForeColor(kAnswer);
+    LblRep.setForeColor(ui::look::kAnswer);
     LblQ.setCaption("Avez-vous répondu correctement à la question ?");
     LblQ.setFont({"MS Sans Serif", 10, true, false, false});
-    LblQ.setForeColor(kInk);
+    LblQ.setForeColor(ui::look::kInk);
     for (ui::Label* l : {&LblRep1, &LblRep, &LblQ}) l->setVisible(false);
     LblTps.setCaption("0");
     LblTps.setVisible(false);

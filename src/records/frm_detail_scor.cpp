@@ -4,6 +4,7 @@
 #include "support/report.h"
 #include "ui/app.h"
 #include "ui/files.h"
+#include "ui/look.h"
 
 namespace sv::records {
 
@@ -29,7 +30,7 @@ FrmDetailScor::FrmDetailScor(ui::App& app, state::Module& m)
       TimDeb(timer("TimDeb")),
       m_(m) {
     setCaption("Les 30 meilleurs scores");
-    setBackColor(ui::rgb(248, 244, 232));
+    setBackColor(ui::look::kPaper);
     // White decoration: a band behind the column title and rules above and below the list.
     const ui::Rect pics[3] = {{240, 360, 4860, 300}, {240, 3630, 4860, 30}, {5400, 1890, 1860, 30}};
     for (int k = 0; k < 3; ++k) {
@@ -46,7 +47,7 @@ FrmDetailScor::FrmDetailScor(ui::App& app, state::Module& m)
     LST.setFont({"Courier New", 9, false, false, false});
     Fra.setBorder(true);
     Fra.setFont({"MS Sans Serif", 9, true, false, false});
-    Fra.setBackColor(ui::rgb(248, 244, 232));
+    Fra.setBackColor(ui::look::kPaper);
     Opt1.setVisible(false);
     Opt4.setValue(true);
     for (ui::OptionButton* o : {&Opt1, &Opt2, &Opt3, &Opt4}) {

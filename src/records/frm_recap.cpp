@@ -6,16 +6,14 @@
 #include "board/frm_csav.h"
 #include "support/report.h"
 #include "ui/app.h"
+#include "ui/look.h"
 #include "ui/text.h"
 
 namespace sv::records {
 
 namespace {
-constexpr ui::Color kInk = ui::rgb(25, 30, 50);
-constexpr ui::Color kAnswer = ui::rgb(20, 70, 160);
 constexpr ui::Color kRight = ui::rgb(20, 120, 50);
 constexpr ui::Color kWrong = ui::rgb(170, 30, 30);
-constexpr ui::Color kPaper = ui::rgb(248, 244, 232);
 
 // A list line: the entry's number, blanks up to the fourth character, the question.
 std::string listLine(int n, const std::string& question) {
@@ -38,7 +36,7 @@ FrmRecap::FrmRecap(ui::App& app, state::Module& m)
       TimDeb(timer("TimDeb")),
       m_(m) {
     setCaption("Récapitulatif des questions posées");
-    setBackColor(kPaper);
+    setBackColor(ui::look::kPaper);
     // White decoration: a band behind the heading, the details pane under the list, a rule
     // above the buttons.
     const ui::Rect pics[3] = {{240, 300, 7020, 300}, {240, 2160, 7020, 1020}, {240, 3225, 7020, 15}};
@@ -54,7 +52,7 @@ FrmRecap::FrmRecap(ui::App& app, state::Module& m)
         ui::Label& t = label("LblTitre", titleRects[k], k + 1);
         t.setCaption(titles[k]);
         t.setFont({"MS Sans Serif", 8, false, false, false});
-        t.setForeColor(kInk);
+        t.setForeColor(ui::look::kInk);
         LblTitre.put(k + 1, t);
     }
     for (int k = 0; k < 3; ++k) Pic(k).zOrderTop();
@@ -63,13 +61,13 @@ FrmRecap::FrmRecap(ui::App& app, state::Module& m)
     }
     Lbl.setCaption("Pour en savoir plus sélectionnez une question dans la liste");
     Lbl.setFont({"MS Sans Serif", 8, true, false, false});
-    Lbl.setForeColor(kInk);
+    Lbl.setForeColor(ui::look::kInk);
     LST.setFont({"MS Sans Serif", 8, false, false, false});
     // The whole question, on as many lines as it takes.
     LblQ.setFont({"MS Sans Serif", 9, true, false, false});
-    LblQ.setForeColor(kInk);
+    LblQ.setForeColor(ui::look::kInk);
     LblR.setFont({"MS Sans Serif", 9, true, false, false});
-    LblR.setForeColor(kAnswer);
+    LblR.setForeColor(ui::look::kAnswer);
     LblYN.setFont({"MS Sans Serif", 9, true, false, false});
 
     CmdJ1.onClick = [this] { CmdJ_Click(1); };

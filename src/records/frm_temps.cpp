@@ -3,11 +3,11 @@
 #include "board/frm_csav.h"
 #include "support/report.h"
 #include "ui/app.h"
+#include "ui/look.h"
 
 namespace sv::records {
 
 namespace {
-constexpr ui::Color kInk = ui::rgb(25, 30, 50);
 const char* const kTimed = "Minutage des questions en service";
 const char* const kNotTimed = "Minutage des questions hors service";
 const char* const kItems[4] = {"1 mn", "2 mn", "3 mn", "5 mn"};
@@ -32,7 +32,7 @@ FrmTemps::FrmTemps(ui::App& app, state::Module& m)
       TimDeb(timer("TimDeb")),
       m_(m) {
     setCaption("Temps de réflexion");
-    setBackColor(ui::rgb(248, 244, 232));
+    setBackColor(ui::look::kPaper);
     ui::Label& title = label("Lbl", {300, 270, 5640, 330}, 0);
     title.setCaption("Durée du temps de réflexion");
     title.setFont({"MS Sans Serif", 11, true, false, false});
@@ -46,11 +46,11 @@ FrmTemps::FrmTemps(ui::App& app, state::Module& m)
     length.setFont({"MS Sans Serif", 9, false, false, false});
     for (int k = 0; k < 3; ++k) {
         Lbl.put(k, k == 0 ? title : k == 1 ? help : length);
-        Lbl(k).setForeColor(kInk);
+        Lbl(k).setForeColor(ui::look::kInk);
     }
     for (const char* item : kItems) Cbo.addItem(item);
     Chk1.setFont({"MS Sans Serif", 9, true, false, false});
-    Chk1.setForeColor(kInk);
+    Chk1.setForeColor(ui::look::kInk);
     Cbo.setFont({"MS Sans Serif", 9, false, false, false});
     TxtCbo.setFont({"MS Sans Serif", 9, false, false, false});
     TxtCbo.setReadOnly(true);
