@@ -24,6 +24,7 @@ void FrmCSav::LblLance_Click() {
     }
     // No token moves while the die rolls: the fifth tick frees the one of the side on turn.
     setTokensEnabled(false, false);
+    hideReach();
     questionDuringRoll_ = false;
     LblCam.setCaption(m_.JQuiJ == 2 ? "2" : "1");
     if (!isRollAgain(number(LblCas.caption()))) {
@@ -58,6 +59,7 @@ void FrmCSav::Die_Timer(int k) {
         setTokensEnabled(move && side1, move && !side1);
         name = side1 ? m_.NomJ2 : m_.NomJ3;
     }
+    if (move && (m_.TypePartie == 1 || m_.TypePartie == 2)) showReach(m_.TypePartie == 2 && m_.JQuiJ != 1 ? 2 : 1);
     if (m_.TypePartie == 1 || m_.TypePartie == 2) {
         LblN.setCaption("");
         LblInfo.setCaption(name + ",  avancez  votre" + m_.CrLf + "camembert de " + LblDE.caption() + " cases," +
@@ -85,6 +87,7 @@ void FrmCSav::dropOnBackground(ui::Control& source, double x, double y) {
 
 void FrmCSav::CmdLB_Click() {
     const int n = CaseCible;
+    hideReach();
     ui::Picture* token = LblCam.caption() == "1" ? &Cam1 : LblCam.caption() == "2" ? &Cam2 : nullptr;
     if (token != nullptr && n >= 0 && n < kSquares) {
         const ui::Label& zone = LB(n);
@@ -223,6 +226,7 @@ void FrmCSav::LblQuest_Click() {
     tokensAvantQuestion_[0] = Cam1.enabled();
     tokensAvantQuestion_[1] = Cam2.enabled();
     setTokensEnabled(false, false);
+    hideReach();
     LblQuest.setEnabled(false);
     setEnabled(false);
     PartieModifiee = 1;

@@ -152,6 +152,7 @@ void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, co
         t->setInterval(0);
     }
     for (int v = 1; v <= 6; ++v) ImDe(v).setVisible(false);
+    hideReach();
     LblN.setCaption("");
     LblInfo.setCaption("");
     LblQ1.setCaption("0");

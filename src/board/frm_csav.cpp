@@ -137,11 +137,22 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
             (side == 0 ? Par1 : Par2)[static_cast<std::size_t>(k)] = &p;
         }
     }
+    // The marks of the squares a roll reaches, and the keyboard's highlight: over the
+    // squares, under the tokens.
+    for (int k = 1; k <= kMarks; ++k) {
+        ImgCible.put(k, art("ImgCible", {0, 0, 390, 390}, "CIBLE", k));
+        ImgCible(k).setVisible(false);
+    }
+    ImgCurseur = &art("ImgCurseur", {0, 0, 600, 600}, "CURSEUR");
+    ImgCurseur->setVisible(false);
     std::vector<ui::Control*> above;
     for (ui::Control* c : controls()) {
         if (c != &ImgFond && c->name() != "LB") above.push_back(c);
     }
     for (ui::Control* c : above) c->zOrderTop();
+    for (ui::Control* c : {&Cam1, &Cam2}) c->zOrderTop();
+    for (auto* p : Par1) p->zOrderTop();
+    for (auto* p : Par2) p->zOrderTop();
 
     // Look of the texts.
     LblJ1.setFont({"MS Sans Serif", 10, true, false, false});

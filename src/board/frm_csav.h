@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "records/saved_game.h"
 #include "state/module.h"
@@ -69,6 +70,10 @@ public:
     ui::ControlArray<ui::Picture> ImDe;
     ui::Picture& Cam1;
     ui::Picture& Cam2;
+    // After a roll: the squares the die's value reaches, and the keyboard's highlight.
+    ui::ControlArray<ui::Picture> ImgCible;  // 1..kMarks
+    ui::Picture* ImgCurseur = nullptr;
+    static constexpr int kMarks = 8;
     // Wedge overlays, category order: ParB1 .. ParO1 over Cam1, ParB2 .. ParO2 over Cam2.
     std::array<ui::Picture*, 6> Par1{};
     std::array<ui::Picture*, 6> Par2{};
@@ -122,6 +127,7 @@ public:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
     void Form_Resize() override;
+    bool Form_KeyDown(const std::string& key) override;
     void SubRAZ();
     void SubPart();
     void TimDeb_Timer();
@@ -172,6 +178,12 @@ private:
     // the square under the point, or goes back as on the background.
     void dropAt(ui::Control& source, double x, double y);
     void writeOptions();
+    // The reachable squares of the side whose token is free, marked; and unmarked.
+    void showReach(int side);
+    void hideReach();
+    void placeCursor(int square);  // -1 hides it
+    int freeSide() const;          // the side whose token may move now, or 0
+    void keyboardMove(const std::string& key);
     void setSides(int count);  // one side or two: the second side's token and panel
     void showTurn(int side);   // the turn marks: orange for the side to play
     records::SavedGame savedGame() const;
@@ -184,6 +196,8 @@ private:
     bool questionDuringRoll_ = false;
     ui::Rect newRest_{}, quitRest_{};  // "Nouvelle partie" and "Quitter" at rest
     bool tokensAvantQuestion_[2] = {false, false};
+    std::vector<int> reach_;  // the squares marked
+    int cursor_ = -1;         // the highlighted square
 
     state::Module& m_;
 };

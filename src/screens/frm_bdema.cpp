@@ -208,6 +208,27 @@ void FrmBDema::CmdInfo_Click() {
 
 void FrmBDema::CmdQuitter_Click() { app().end(); }
 
+bool FrmBDema::Form_KeyDown(const std::string& key) {
+    ui::Control* focus = focusControl();
+    if (key == "enter") {
+        // Enter in a name box plays, as "Jouer..." beside it does.
+        const int panel = focus == &TxtJ1 ? 1 : focus == &TxtJ2 || focus == &TxtJ3 ? 2 : 0;
+        if (panel == 0) return false;
+        if (CmdJouer(panel).effectivelyVisible() && CmdJouer(panel).effectivelyEnabled()) app().userClick(CmdJouer(panel));
+        return true;
+    }
+    // With the focus on nothing in particular, the arrows choose the type of game.
+    if ((key == "left" || key == "right" || key == "up" || key == "down") && (focus == nullptr || focus == &Foc)) {
+        ui::OptionButton* types[3] = {&Opt1, &Opt2, &Opt3};
+        int at = Opt3.value() ? 2 : Opt2.value() ? 1 : 0;
+        at = (at + (key == "right" || key == "down" ? 1 : 2)) % 3;
+        types[at]->setFocus();
+        types[at]->setValue(true);
+        return true;
+    }
+    return false;
+}
+
 void FrmBDema::Form_Unload(int& cancel) {
     (void)cancel;
     m_.NumPartie += 1;

@@ -46,6 +46,7 @@ public:
     void Form_Unload(int& cancel) override;
     void TimDeb_Timer();
     void CmdJouer_Click(int index);
+    bool Form_KeyDown(const std::string& key) override;
     void CmdInfo_Click();
     void CmdQuitter_Click();
 

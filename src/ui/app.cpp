@@ -233,7 +233,38 @@ void App::userClose(Window& w) {
     dispatch([&] { unload(w); });
 }
 
+bool App::userKeyDown(Window& w, const std::string& key) {
+    bool used = false;
+    dispatch([&] { used = w.loaded() && w.visible() && w.enabled() && w.Form_KeyDown(key); });
+    return used;
+}
+
+namespace {
+// The arrows in a group of option buttons select the next or previous one, in reading order,
+// as they do in every desktop program.
+void chooseNextOption(Control& from, bool forward) {
+    std::vector<Control*> group;
+    for (Control* c : from.window().controls()) {
+        if (c->kind() == ControlKind::OptionButton && c->container() == from.container() && c->effectivelyVisible() &&
+            c->effectivelyEnabled()) {
+            group.push_back(c);
+        }
+    }
+    std::stable_sort(group.begin(), group.end(), [](const Control* a, const Control* b) {
+        return a->top() / 120 != b->top() / 120 ? a->top() < b->top() : a->left() < b->left();
+    });
+    const auto at = std::find(group.begin(), group.end(), &from);
+    if (at == group.end() || group.size() < 2) return;
+    const auto n = static_cast<std::ptrdiff_t>(group.size());
+    const std::ptrdiff_t i = ((at - group.begin()) + (forward ? 1 : -1) + n) % n;
+    auto* next = static_cast<OptionButton*>(group[static_cast<std::size_t>(i)]);
+    next->setFocus();
+    next->setValue(true);
+}
+}  // namespace
+
 void App::userKey(Window& w, const std::string& key) {
+    if (userKeyDown(w, key)) return;
     dispatch([&] {
         Control* focus = w.focusControl();
         auto pressButton = [&](bool wantDefault) {
@@ -252,8 +283,13 @@ void App::userKey(Window& w, const std::string& key) {
             ascii = 13;
         } else if (key == "escape") {
             ascii = 27;
-        } else if (const auto byte = text::toCp1252(key); byte && !byte->empty()) {
+        } else if (const auto byte = text::toCp1252(key); byte && byte->size() == 1) {
             ascii = static_cast<unsigned char>((*byte)[0]);
+        }
+        if (focus && focus->kind() == ControlKind::OptionButton &&
+            (key == "left" || key == "right" || key == "up" || key == "down")) {
+            chooseNextOption(*focus, key == "right" || key == "down");
+            return;
         }
         if (focus && focus->onKeyPress) focus->onKeyPress(ascii);
         if (ascii == 0 || !w.loaded()) return;

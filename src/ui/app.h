@@ -101,8 +101,11 @@ public:
     void userFocus(Control& c);
     void userChoose(ListControl& list, int index);
     void userClose(Window& w);
-    // "enter", "escape" or one character.
+    // A key pressed in window w: the window's shortcuts first, then the control with the
+    // focus ("enter" clicks the default button, "escape" the cancel button, a character types).
     void userKey(Window& w, const std::string& key);
+    // A key that no control used: only the window's shortcuts see it. True when one did.
+    bool userKeyDown(Window& w, const std::string& key);
 
     // Message box shortcut: returns the button code.
     int msgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title,

@@ -96,6 +96,13 @@ public:
     // Set cancel to a non-zero value to keep the window loaded.
     virtual void Form_Unload(int& cancel) { (void)cancel; }
     virtual void Form_Resize() {}
+    // A key pressed in the window, before the control with the focus sees it (the window's
+    // shortcuts): "enter", "escape", "space", "tab", "shift+tab", "left", "right", "up",
+    // "down", "f1", "ctrl+n" and the like, or one character. True when the window used it.
+    virtual bool Form_KeyDown(const std::string& key) {
+        (void)key;
+        return false;
+    }
     std::function<void(int button, int shift, double x, double y)> onMouseDown;
     std::function<void(int button, int shift, double x, double y)> onMouseMove;
     std::function<void(int button, int shift, double x, double y)> onMouseUp;

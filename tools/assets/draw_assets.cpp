@@ -19,6 +19,14 @@ namespace {
 const QColor kCategory[6] = {QColor(40, 110, 210), QColor(228, 88, 160), QColor(245, 200, 40),
                              QColor(140, 90, 50),  QColor(60, 160, 70),  QColor(240, 130, 30)};
 
+// The mark of a square a roll reaches: a light ring with dark edges, seen on every colour and
+// leaving the square's colour and emblem visible inside.
+QImage reachMark();
+// The keyboard's highlight round a square, w x h: a bright frame with a dark edge.
+QImage cursorFrame(int w, int h);
+// The emblem of category k (0..5), size pixels wide, centred on c.
+void drawEmblem(QPainter& p, int k, QPointF c, double size);
+
 // The emblem: a round box cut into six coloured wedges.
 void drawWheel(QPainter& p, QPointF centre, double radius, double alpha = 1.0) {
     p.save();
@@ -167,18 +175,19 @@ QImage boardBackground() {
         p.setPen(QPen(QColor(20, 20, 30), hq ? 2.5 : 1.5));
         p.setBrush(shade);
         p.drawRoundedRect(r, hq ? 10 : 5, hq ? 10 : 5);
+        const int category = sv::board::squareCategory(n) - 1;
         if (hq) {
-            // A wedge in a ring: the square that wins the category's wedge.
+            // The emblem in a ring: the square that wins the category's wedge.
             const QPointF c = r.center();
-            const double rad = std::min(r.width(), r.height()) / 2 - 6;
-            p.setPen(QPen(QColor(255, 255, 255), 2));
+            const double rad = std::min(r.width(), r.height()) / 2 - 5;
             p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(15, 20, 35, 200), 4.5));
             p.drawEllipse(c, rad, rad);
-            QPainterPath wedge;
-            wedge.moveTo(c);
-            wedge.arcTo(QRectF(c.x() - rad, c.y() - rad, 2 * rad, 2 * rad), 60, 60);
-            wedge.closeSubpath();
-            p.fillPath(wedge, QColor(255, 255, 255));
+            p.setPen(QPen(QColor(255, 255, 255), 2.5));
+            p.drawEllipse(c, rad, rad);
+            drawEmblem(p, category, c, rad * 1.75);
+        } else if (category >= 0) {
+            drawEmblem(p, category, r.center(), std::min(18.0, std::min(r.width(), r.height()) * 0.6));
         } else if (sv::board::isRollAgain(n)) {
             // A little die: roll again.
             const QPointF c = r.center();
@@ -269,6 +278,7 @@ QImage slot(int k, QColor rim) {
         p.setBrush(kCategory[k]);
         p.setPen(QPen(QColor(30, 30, 30), 1));
         p.drawPath(wedge);
+        drawEmblem(p, k, QPointF(10, 13.5), 13);
     }
     return img;
 }
@@ -374,19 +384,34 @@ QImage icon(const QString& what, bool on, bool lit = false) {
 }
 
 
-// The picture of a category: a tile of its colour with a white emblem.
-QImage categoryTile(int k) {
-    QImage img = transparent(48, 48);
+QImage reachMark() {
+    QImage img = transparent(26, 26);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 48, 48);
-    g.setColorAt(0, kCategory[k].lighter(130));
-    g.setColorAt(1, kCategory[k].darker(120));
-    p.setBrush(g);
-    p.setPen(QPen(QColor(30, 30, 40), 1.5));
-    p.drawRoundedRect(QRectF(1.5, 1.5, 45, 45), 9, 9);
-    const QColor white(255, 255, 255);
-    p.setPen(QPen(white, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(10, 14, 30, 230), 5.5));
+    p.drawEllipse(QPointF(13, 13), 10, 10);
+    p.setPen(QPen(QColor(255, 255, 255), 3));
+    p.drawEllipse(QPointF(13, 13), 10, 10);
+    return img;
+}
+
+QImage cursorFrame(int w, int h) {
+    QImage img = transparent(w, h);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    const QRectF r(3.5, 3.5, w - 7, h - 7);
+    p.setPen(QPen(QColor(10, 14, 30), 6));
+    p.drawRoundedRect(r, 7, 7);
+    p.setPen(QPen(QColor(255, 224, 40), 3.5));
+    p.drawRoundedRect(r, 7, 7);
+    return img;
+}
+
+// The emblem of category k (0..5) drawn in a 48 x 48 box, at the painter's origin.
+void emblemShape(QPainter& p, int k, QColor ink, double width) {
+    p.setPen(QPen(ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     switch (k) {
         case 0:  // a globe
@@ -403,8 +428,7 @@ QImage categoryTile(int k) {
                 const double r = i % 2 == 0 ? 15 : 6.5;
                 star << QPointF(24 + r * std::cos(a), 25 + r * std::sin(a));
             }
-            p.setBrush(white);
-            p.setPen(Qt::NoPen);
+            p.setBrush(ink);
             p.drawPolygon(star);
             break;
         }
@@ -416,8 +440,7 @@ QImage categoryTile(int k) {
             break;
         case 3:  // a palette
             p.drawEllipse(QRectF(10, 13, 28, 22));
-            p.setBrush(white);
-            p.setPen(Qt::NoPen);
+            p.setBrush(ink);
             for (QPointF c : {QPointF(18, 20), QPointF(24, 17), QPointF(31, 20)}) p.drawEllipse(c, 2.4, 2.4);
             break;
         case 4:  // a flask
@@ -431,6 +454,33 @@ QImage categoryTile(int k) {
             p.drawArc(QRectF(24, 8, 20, 24), 120 * 16, 120 * 16);
             break;
     }
+}
+
+// The emblem of category k, `size` pixels wide, centred on c: white on a dark edge, so that it
+// reads on every colour. Small emblems get thicker strokes.
+void drawEmblem(QPainter& p, int k, QPointF c, double size) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(c.x() - size / 2, c.y() - size / 2);
+    p.scale(size / 48, size / 48);
+    const double width = size >= 40 ? 2.4 : size >= 24 ? 3.4 : 4.4;
+    emblemShape(p, k, QColor(15, 20, 35, 200), width + 48 / size * 2.2);
+    emblemShape(p, k, QColor(255, 255, 255), width);
+    p.restore();
+}
+
+// The picture of a category: a tile of its colour with a white emblem.
+QImage categoryTile(int k) {
+    QImage img = transparent(48, 48);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 48, 48);
+    g.setColorAt(0, kCategory[k].lighter(130));
+    g.setColorAt(1, kCategory[k].darker(120));
+    p.setBrush(g);
+    p.setPen(QPen(QColor(30, 30, 40), 1.5));
+    p.drawRoundedRect(QRectF(1.5, 1.5, 45, 45), 9, 9);
+    emblemShape(p, k, QColor(255, 255, 255), 2.4);
     return img;
 }
 
@@ -507,6 +557,10 @@ int main(int argc, char** argv) {
     ok = ok && save(slot(-1, QColor(200, 40, 40)), dir, QStringLiteral("CAM17.png"));
     ok = ok && save(slot(-1, QColor(40, 90, 200)), dir, QStringLiteral("CAM27.png"));
     for (int v = 1; v <= 6; ++v) ok = ok && save(dieFace(v), dir, QStringLiteral("DE%1.png").arg(v));
+    ok = ok && save(reachMark(), dir, QStringLiteral("CIBLE.png"));
+    ok = ok && save(cursorFrame(44, 44), dir, QStringLiteral("CURSEUR.png"));
+    ok = ok && save(cursorFrame(80, 44), dir, QStringLiteral("CURSEURL.png"));
+    ok = ok && save(cursorFrame(44, 80), dir, QStringLiteral("CURSEURH.png"));
     ok = ok && save(disc(QColor(250, 140, 20)), dir, QStringLiteral("TOURORA.png"));
     ok = ok && save(disc(QColor(150, 150, 150)), dir, QStringLiteral("TOURGRIS.png"));
     ok = ok && save(windowButton(false, true), dir, QStringLiteral("REDUIRE1.png"));

@@ -410,7 +410,9 @@ void Runner::checkSyntax(const std::vector<Word>& w) {
     } else if (c == "key") {
         need(n == 2);
         const std::string& k = w[2].text;
-        if (k != "enter" && k != "escape" && text::length(k) != 1) throw ScriptError("bad key " + k);
+        const bool named = isIn({"enter", "escape", "space", "tab", "shift+tab", "left", "right", "up", "down", "f1"}, k) ||
+                           (k.size() == 6 && k.rfind("ctrl+", 0) == 0 && k[5] >= 'a' && k[5] <= 'z');
+        if (!named && text::length(k) != 1) throw ScriptError("bad key " + k);
     } else if (c == "expect") {
         need(n >= 1);
         const std::string& what = w[1].text;

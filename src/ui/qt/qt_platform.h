@@ -86,11 +86,13 @@ private:
     void windowMovedByUser(Window& w, int leftPx, int topPx);
     void windowStateByUser(Window& w, bool minimized);
     QWidget* topWidgetForDialogs() const;
+    void setReadingTabOrder(Window& w);
 
     App* app_ = nullptr;
     std::unordered_map<const Window*, WindowWidget*> windows_;
     std::unordered_map<const Control*, QWidget*> controls_;
     QHash<QWidget*, Control*> byWidget_;
+    QHash<QWidget*, Qt::FocusPolicy> defaultFocus_;  // each widget's own, before parking
     QHash<QWidget*, std::int64_t> shownAt_;  // when a control's widget last appeared, steady ms
     std::unordered_map<unsigned long long, QTimer*> timers_;
     using PlaySound = void (*)(const char*);

@@ -14,6 +14,7 @@ void QtPlatform::windowLoaded(Window& w) {
         if (c->kind() == ControlKind::Timer) continue;
         QWidget* parent = c->container() ? widgetFor(*c->container()) : top;
         QWidget* widget = createWidget(*c, parent ? parent : top);
+        defaultFocus_.insert(widget, widget->focusPolicy());
         controls_[c] = widget;
         byWidget_.insert(widget, c);
         widget->installEventFilter(events_);
@@ -31,6 +32,33 @@ void QtPlatform::windowLoaded(Window& w) {
         if (c->kind() != ControlKind::Timer) syncControl(*c);
     }
     zOrderChanged(w);
+    setReadingTabOrder(w);
+}
+
+// Tab follows the reading order of the window (rows from the top, then left to right), not
+// the order the controls were made in.
+void QtPlatform::setReadingTabOrder(Window& w) {
+    struct Stop {
+        int row, left;
+        QWidget* widget;
+    };
+    std::vector<Stop> stops;
+    for (Control* c : w.controls()) {
+        QWidget* widget = widgetFor(*c);
+        if (!widget || c->kind() == ControlKind::Label || c->kind() == ControlKind::Picture ||
+            c->kind() == ControlKind::Frame || c->kind() == ControlKind::Timer) {
+            continue;
+        }
+        int top = c->top(), left = c->left();
+        for (Control* in = c->container(); in; in = in->container()) {
+            top += in->top();
+            left += in->left();
+        }
+        stops.push_back({top / 150, left, widget});
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const Stop& a, const Stop& b) { return a.row != b.row ? a.row < b.row : a.left < b.left; });
+    for (std::size_t k = 1; k < stops.size(); ++k) QWidget::setTabOrder(stops[k - 1].widget, stops[k].widget);
 }
 
 void QtPlatform::windowUnloaded(Window& w) {
@@ -40,6 +68,7 @@ void QtPlatform::windowUnloaded(Window& w) {
         const auto ct = controls_.find(c);
         if (ct != controls_.end()) {
             byWidget_.remove(ct->second);
+            defaultFocus_.remove(ct->second);
             shownAt_.remove(ct->second);
             if (auto* area = qobject_cast<QAbstractScrollArea*>(ct->second)) byWidget_.remove(area->viewport());
             controls_.erase(ct);
@@ -107,6 +136,7 @@ void QtPlatform::syncWindow(Window& w) {
         if (w.windowState() == WindowState::Minimized) {
             top->showMinimized();
         } else if (top->isMinimized() || !top->isVisible()) {
+            if (!top->isVisible()) setReadingTabOrder(w);  // the layout as it shows
             top->showNormal();
             if (!w.topmost()) top->activateWindow();
         }
@@ -207,6 +237,16 @@ void QtPlatform::syncControl(Control& c) {
     if (!w) return;
     ++syncing_;
     w->setGeometry(px(c.left()), px(c.top()), px(c.width()), px(c.height()));
+    if (c.kind() != ControlKind::Label && c.kind() != ControlKind::Picture && c.kind() != ControlKind::Frame) {
+        // A control parked outside its window (to hold the focus out of the way) is no Tab stop.
+        const bool outside = c.left() + c.width() <= 0 || c.top() + c.height() <= 0;
+        Qt::FocusPolicy policy = outside ? Qt::NoFocus : defaultFocus_.value(w, Qt::StrongFocus);
+        // Tab stops at the chosen option of a group only; the arrows move within the group.
+        if (!outside && c.kind() == ControlKind::OptionButton && !static_cast<OptionButton&>(c).value()) {
+            policy = Qt::ClickFocus;
+        }
+        w->setFocusPolicy(policy);
+    }
     if (w->isHidden() && c.visible()) shownAt_.insert(w, steadyMs());
     w->setVisible(c.visible());
     // A disabled picture still looks the same (it only stops reacting); other controls grey.
@@ -217,6 +257,14 @@ void QtPlatform::syncControl(Control& c) {
         pal.setColor(group, QPalette::WindowText, qcolor(c.foreColor()));
         pal.setColor(group, QPalette::ButtonText, qcolor(c.foreColor()));
         pal.setColor(group, QPalette::Text, qcolor(c.foreColor()));
+    }
+    if (c.kind() == ControlKind::OptionButton || c.kind() == ControlKind::CheckBox) {
+        // The mark inside the round or square box is dark on white whatever the caption's
+        // colour: a light caption over a dark picture would otherwise hide it.
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            pal.setColor(group, QPalette::Text, QColor(16, 32, 96));
+            pal.setColor(group, QPalette::Base, QColor(255, 255, 255));
+        }
     }
     pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(150, 150, 150));
     pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(150, 150, 150));

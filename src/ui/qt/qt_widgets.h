@@ -27,7 +27,9 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -159,16 +161,50 @@ protected:
         // A disabled window waits for the window over it: the window system cannot close it.
         if (model_ && platform_.app_ && model_->enabled()) platform_.app_->userClose(*model_);
     }
+    bool event(QEvent* e) override {
+        // Tab is the window's own where it uses it (the board's highlight); elsewhere it
+        // moves the focus as usual.
+        if (e->type() == QEvent::KeyPress && model_ && platform_.app_ && model_->enabled()) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+                platform_.app_->userKeyDown(*model_, k->key() == Qt::Key_Backtab ? "shift+tab" : "tab")) {
+                return true;
+            }
+        }
+        return QWidget::event(e);
+    }
     void keyPressEvent(QKeyEvent* e) override {
         if (!model_ || !platform_.app_ || !model_->enabled()) return QWidget::keyPressEvent(e);
         if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
             platform_.app_->userKey(*model_, "enter");
         } else if (e->key() == Qt::Key_Escape) {
             platform_.app_->userKey(*model_, "escape");
-        } else {
+        } else if (const std::string name = keyName(e); name.empty() || !platform_.app_->userKeyDown(*model_, name)) {
             QWidget::keyPressEvent(e);
         }
     }
+public:
+    // The name the windows know a key by, or "" for a key they never use.
+    static std::string keyName(const QKeyEvent* e) {
+        const bool ctrl = e->modifiers() & Qt::ControlModifier;
+        switch (e->key()) {
+            case Qt::Key_Space: return ctrl ? "" : "space";
+            case Qt::Key_Left: return "left";
+            case Qt::Key_Right: return "right";
+            case Qt::Key_Up: return "up";
+            case Qt::Key_Down: return "down";
+            case Qt::Key_F1: return "f1";
+            default: break;
+        }
+        if (e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z) {
+            const char letter = static_cast<char>('a' + (e->key() - Qt::Key_A));
+            if (ctrl) return std::string("ctrl+") + letter;
+            if (!(e->modifiers() & (Qt::AltModifier | Qt::MetaModifier))) return e->text().toStdString();
+        }
+        return "";
+    }
+
+protected:
     void mousePressEvent(QMouseEvent* e) override {
         if (model_ && platform_.app_) {
             platform_.app_->userMouseDown(*model_, buttonsOf(e->button()), shiftOf(e->modifiers()),
@@ -208,6 +244,38 @@ public:
     bool flagsApplied = false;
 };
 
+// Where the keyboard's focus is: a two-tone frame round the control, seen on the dark and on the
+// light windows alike. It follows the control and never takes the mouse.
+class FocusRing : public QWidget {
+public:
+    FocusRing() { setAttribute(Qt::WA_TransparentForMouseEvents); }
+    void follow(QWidget* target) {
+        target_ = target;
+        if (!target || !target->isVisible()) return hide();
+        QWidget* top = target->window();
+        if (parentWidget() != top) setParent(top);
+        const QRect r(target->mapTo(top, QPoint(0, 0)), target->size());
+        setGeometry(r.adjusted(-3, -3, 3, 3));
+        show();
+        raise();
+    }
+    QWidget* target() const { return target_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+        p.setPen(QPen(QColor(10, 14, 30), 3));
+        p.drawRoundedRect(r, 4, 4);
+        p.setPen(QPen(QColor(255, 190, 40), 1.6));
+        p.drawRoundedRect(r, 4, 4);
+    }
+
+private:
+    QPointer<QWidget> target_;
+};
+
 // Mouse, focus and drag handling for every control widget.
 class ControlEvents : public QObject {
 public:
@@ -219,10 +287,23 @@ public:
         Control* c = platform_.byWidget_.value(widget, nullptr);
         if (!c) return false;
         switch (ev->type()) {
-            case QEvent::FocusIn:
+            case QEvent::FocusIn: {
                 // Qt gives the focus before it delivers the press that caused it.
-                mouseFocused_ = static_cast<QFocusEvent*>(ev)->reason() == Qt::MouseFocusReason ? widget : nullptr;
+                const bool byMouse = static_cast<QFocusEvent*>(ev)->reason() == Qt::MouseFocusReason;
+                mouseFocused_ = byMouse ? widget : nullptr;
+                // The frame shows where keys go when the keyboard is in use, not after a click.
+                if (!ring_) ring_ = new FocusRing;
+                ring_->follow(byMouse ? nullptr : widget);
                 if (platform_.syncing_ == 0 && c->window().focusControl() != c) platform_.app_->userFocus(*c);
+                return false;
+            }
+            case QEvent::FocusOut:
+            case QEvent::Hide:
+                if (ring_ && ring_->target() == widget) ring_->follow(nullptr);
+                return false;
+            case QEvent::Move:
+            case QEvent::Resize:
+                if (ring_ && ring_->target() == widget) ring_->follow(widget);
                 return false;
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick: {
@@ -240,6 +321,7 @@ public:
                 mouseFocused_ = nullptr;
                 return press(widget, *c, static_cast<QMouseEvent*>(ev));
             }
+            case QEvent::KeyPress: return key(*c, static_cast<QKeyEvent*>(ev));
             case QEvent::MouseMove: return moveTo(widget, *c, static_cast<QMouseEvent*>(ev));
             case QEvent::MouseButtonRelease:
                 if (eatenRelease_ == widget) {
@@ -264,6 +346,29 @@ private:
     }
 
     static QPointF twips(QPointF p) { return p * kTwipsPerPixel; }
+
+    // The arrows in a group of option buttons choose, as the model says; a control parked
+    // outside its window passes every key to the window rather than typing into itself.
+    bool key(Control& c, QKeyEvent* e) {
+        if (!c.window().enabled()) return false;
+        const std::string name = WindowWidget::keyName(e);
+        const bool arrow = name == "left" || name == "right" || name == "up" || name == "down";
+        if (c.kind() == ControlKind::OptionButton && arrow) {
+            platform_.app_->userKey(c.window(), name);
+            return true;
+        }
+        if (c.left() + c.width() <= 0 || c.top() + c.height() <= 0) {
+            if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+                platform_.app_->userKey(c.window(), "enter");
+            } else if (e->key() == Qt::Key_Escape) {
+                platform_.app_->userKey(c.window(), "escape");
+            } else if (!name.empty()) {
+                platform_.app_->userKeyDown(c.window(), name);
+            }
+            return true;
+        }
+        return false;
+    }
 
     // The second click of a double click never reaches a control that the first click brought
     // up under the pointer ("Oui" where "Continuer" was): it would act unseen.
@@ -384,6 +489,7 @@ private:
     }
 
     QtPlatform& platform_;
+    QPointer<FocusRing> ring_;
     QPointer<QWidget> pressed_;
     QPointer<QWidget> dragSource_;
     QPointer<QLabel> ghost_;
