@@ -38,14 +38,18 @@ TEST(BoardPicture, EveryZoneLiesOnASquareOfItsColour) {
     EXPECT_EQ(board.size(), QSize(599, 598));
     for (int n = 1; n < board::kSquares; ++n) {
         const auto& z = board::kZones[static_cast<std::size_t>(n)];
-        const double cx = (z.left + z.width / 2.0) / 15.0;
-        const double cy = (z.top + z.height / 2.0) / 15.0;
-        // Just below the middle, clear of the symbols drawn on headquarters and roll-again squares.
-        const double dy = std::min(9.0, z.height / 30.0 - 5);
-        const int found = nearest(board.pixelColor(static_cast<int>(cx), static_cast<int>(cy + dy)));
+        // Round the middle, where the emblem or die is drawn: half the points at least show the square's
+        // colour (a neighbour may overlap a corner, a stroke may pass a point).
         const int category = board::squareCategory(n);
         const int expected = category == 0 ? 6 : category - 1;
-        EXPECT_EQ(found, expected) << "square " << n;
+        const double cx = (z.left + z.width / 2.0) / 15, cy = (z.top + z.height / 2.0) / 15;
+        const double w = z.width / 15.0, h = z.height / 15.0;
+        const double offsets[8][2] = {{.35, 0}, {-.35, 0}, {0, .35}, {0, -.35}, {.3, .3}, {-.3, .3}, {.3, -.3}, {-.3, -.3}};
+        int agreeing = 0;
+        for (const auto& o : offsets) {
+            agreeing += nearest(board.pixelColor(static_cast<int>(cx + o[0] * w), static_cast<int>(cy + o[1] * h))) == expected;
+        }
+        EXPECT_GE(agreeing, 4) << "square " << n;
     }
     // The centre stands out from the background.
     const auto& c = board::kZones[0];
