@@ -81,7 +81,7 @@ TEST(QtGame, ATwoSideGameFromTheStartScreenToTheBestScores) {
             }
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
-            messages << box->text();
+            messages << box->text().replace(QChar(0x00A0), QLatin1Char(' '));
             QAbstractButton* chosen = nullptr;
             for (QAbstractButton* b : box->buttons()) {
                 if (b->text() == QStringLiteral("Oui") || (!chosen && b->text() == QStringLiteral("OK"))) chosen = b;

@@ -134,6 +134,23 @@ TEST_F(QtRenderer, DraggingAPictureOntoALabelDropsItThere) {
     EXPECT_EQ(demo->Depot, "ImgPiece@450,300");
 }
 
+TEST_F(QtRenderer, AMessageBoxBreaksItsLinesOnlyWhereTheProgramDoes) {
+    const std::string line = "Faites  appel à  votre culture  générale en  répondant à différentes  questions";
+    int natural = 0, shown = 0;
+    QTimer::singleShot(100, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        ASSERT_NE(label, nullptr);
+        natural = label->fontMetrics().boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft, label->text()).height();
+        shown = label->heightForWidth(label->width());
+        box->buttons().first()->click();
+    });
+    platform->messageBox({line + "\r\n" + line + "\r\n" + line, ui::MsgButtons::Ok, ui::MsgIcon::Information, "Savanto", 1});
+    EXPECT_GT(natural, 0);
+    EXPECT_EQ(shown, natural);
+}
+
 TEST_F(QtRenderer, MessageBoxesAreFrenchAndTheirAnswerReachesTheHandler) {
     QString title, text;
     QStringList buttons;
@@ -141,7 +158,7 @@ TEST_F(QtRenderer, MessageBoxesAreFrenchAndTheirAnswerReachesTheHandler) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
-        text = box->text();
+        text = box->text().replace(QChar(0x00A0), QLatin1Char(' '));
         QAbstractButton* no = nullptr;
         for (QAbstractButton* b : box->buttons()) {
             buttons << b->text();

@@ -80,6 +80,24 @@ QWidget* QtPlatform::topWidgetForDialogs() const {
     return nullptr;
 }
 
+namespace {
+// The program breaks its messages' lines itself; the box should not break them again. Qt's box
+// wraps a text wider than half the screen (500 pixels at most), so the spaces of lines that
+// fit the widest box Qt allows become spaces that do not break: the box grows to the longest
+// line instead.
+QString noWrapWithin(const QString& text, const QFont& font, const QScreen* screen) {
+    const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+    const int widest = screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000);
+    const int room = widest - 120;  // the icon and the margins
+    const QFontMetrics metrics(font);
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (metrics.horizontalAdvance(line) <= room) line.replace(QLatin1Char(' '), QChar(0x00A0));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+}  // namespace
+
 int QtPlatform::messageBox(const MessageBoxSpec& request) {
     // No parent window: a timer that fires while the box is open may unload any window.
     QMessageBox box;
@@ -91,7 +109,7 @@ int QtPlatform::messageBox(const MessageBoxSpec& request) {
     }
     box.setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
     box.setWindowTitle(qs(request.title));
-    box.setText(qsLines(request.text));
+    box.setText(noWrapWithin(qsLines(request.text), box.font(), box.screen()));
     box.setTextFormat(Qt::PlainText);
     switch (request.icon) {
         case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
