@@ -6,6 +6,7 @@
 #include "board/board_model.h"
 #include "board/board_paths.h"
 #include "board/frm_csav.h"
+#include "state/categories.h"
 #include "ui/app.h"
 
 namespace sv::board {
@@ -124,6 +125,53 @@ bool FrmCSav::Form_KeyDown(const std::string& key) {
         return true;
     }
     return false;
+}
+
+void FrmCSav::nameControls() {
+    auto categoryName = [](int k) { return std::string(state::kCategories[static_cast<std::size_t>(k - 1)].name); };
+    for (int n = 0; n < kSquares; ++n) {
+        std::string what;
+        switch (squareKind(n)) {
+            case SquareKind::Centre: what = "Case centrale"; break;
+            case SquareKind::RollAgain: what = "Case " + std::to_string(n) + " : relancez le dé"; break;
+            case SquareKind::Headquarters:
+                what = "Case " + std::to_string(n) + " : quartier général " + categoryName(squareCategory(n));
+                break;
+            case SquareKind::Category: what = "Case " + std::to_string(n) + " : " + categoryName(squareCategory(n)); break;
+        }
+        LB(n).setAccessibleName(what);
+    }
+    const char* colour[2] = {"rouge", "bleu"};
+    for (int side = 0; side < 2; ++side) {
+        const std::string c = colour[side];
+        (side == 0 ? Cam1 : Cam2).setAccessibleName("Camembert " + c);
+        for (int k = 1; k <= 6; ++k) {
+            (side == 0 ? Par1 : Par2)[static_cast<std::size_t>(k - 1)]->setAccessibleName("Portion " + categoryName(k) +
+                                                                                          " du camembert " + c);
+            (side == 0 ? ImgPart1 : ImgPart2)(k).setAccessibleName("Camembert " + c + ", portion " + std::to_string(k));
+        }
+        (side == 0 ? LblJ1 : LblJ2).setAccessibleName("Joueur " + c);
+        (side == 0 ? LblQues1 : LblQues2).setAccessibleName("Questions posées au joueur " + c);
+        (side == 0 ? LblQuesR1 : LblQuesR2).setAccessibleName("Réponses justes du joueur " + c);
+        (side == 0 ? LblQuesF1 : LblQuesF2).setAccessibleName("Réponses inexactes du joueur " + c);
+        (side == 0 ? LblScor1 : LblScor2).setAccessibleName("Score du joueur " + c + " en pour cent");
+        (side == 0 ? Img1Ora : Img2Ora).setAccessibleName("Au tour du joueur " + c);
+        (side == 0 ? Img1Gris : Img2Gris).setAccessibleName("Le joueur " + c + " attend son tour");
+    }
+    for (int v = 1; v <= 6; ++v) ImDe(v).setAccessibleName("Dé : " + std::to_string(v));
+    for (int k = 1; k <= kMarks; ++k) ImgCible(k).setAccessibleName("Case atteignable");
+    ImgCurseur->setAccessibleName("Case choisie au clavier");
+    const std::pair<ui::Control*, const char*> names[] = {
+        {&ImgFond, "Plateau de jeu"},       {&ImgSeul, "Partie à un joueur"},  {&ImgSonOK, "Son : activé"},
+        {&ImgSonHS, "Son : désactivé"},     {&ImgTpsOK, "Temps limité : activé"}, {&ImgTpsHS, "Temps limité : désactivé"},
+        {&ImgAide1, "Aide"},                {&ImgAide2, "Aide"},               {&ImgInt1, "Site internet"},
+        {&ImgInt2, "Site internet"},        {&ImgMail1, "Écrire au support"},  {&ImgMail2, "Écrire au support"},
+        {&But1, "Réduire"},                 {&But11, "Réduire"},               {&But2, "Fermer"},
+        {&But22, "Fermer"},
+    };
+    for (const auto& [control, name] : names) control->setAccessibleName(name);
+    LblInfo.setLive(true);
+    LblN.setLive(true);
 }
 
 }  // namespace sv::board

@@ -14,6 +14,7 @@ constexpr ui::Color kHover = 16576;  // orange: red 192, green 64, blue 0
 constexpr ui::Color kRed = ui::rgb(190, 30, 30);
 constexpr ui::Color kBlue = ui::rgb(30, 70, 190);
 constexpr ui::Color kInk = ui::rgb(25, 30, 50);
+constexpr ui::Color kDarkRed = ui::rgb(140, 20, 20);
 
 // Pixels of the board picture to twips.
 constexpr ui::Rect px(int x, int y, int w, int h) { return {x * 15, y * 15, w * 15, h * 15}; }
@@ -176,7 +177,7 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     LblC1(5).setFont({"MS Sans Serif", 9, true, false, false});
     LblC2(5).setFont({"MS Sans Serif", 9, true, false, false});
     LblN.setFont({"MS Sans Serif", 9, true, false, false});
-    LblN.setForeColor(ui::rgb(140, 20, 20));
+    LblN.setForeColor(kDarkRed);
     LblN.setAlignment(ui::Align::Center);
     LblInfo.setFont({"MS Sans Serif", 7.5, false, false, false});
     LblInfo.setAlignment(ui::Align::Center);
@@ -230,6 +231,17 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     But2.onClick = [this] { But2_Click(); };
     CmdLB.onClick = [this] { CmdLB_Click(); };
     LblCas.onChange = [this] { LblCas_Change(); };
+    // A player's name in the centre box takes the colour of the player's token.
+    LblN.onChange = [this] {
+        const std::string& c = LblN.caption();
+        ui::Color colour = kDarkRed;
+        if (m_.TypePartie == 1 && c == m_.NomJ1) colour = kRed;
+        if (m_.TypePartie == 2 && (c == m_.NomJ2 || c == m_.NomJ3)) {
+            const bool second = c == m_.NomJ3 && (c != m_.NomJ2 || m_.JQuiJ == 2);
+            colour = second ? kBlue : kRed;
+        }
+        LblN.setForeColor(colour);
+    };
     ImgAide1.onClick = [this] { ImgAide1_Click(); };
     ImgInt1.onClick = [this] { ImgInt1_Click(); };
     ImgMail1.onClick = [this] { ImgMail1_Click(); };
@@ -296,6 +308,8 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     ImgAide1.onMouseUp = [this](int, int, double, double) { ImgAide2.setVisible(true); };
     ImgInt1.onMouseUp = [this](int, int, double, double) { ImgInt2.setVisible(true); };
     ImgMail1.onMouseUp = [this](int, int, double, double) { ImgMail2.setVisible(true); };
+
+    nameControls();
 
     // Fields, for scripts.
     fields().bind("NbTours", NbTours);

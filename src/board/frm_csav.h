@@ -184,6 +184,7 @@ private:
     void placeCursor(int square);  // -1 hides it
     int freeSide() const;          // the side whose token may move now, or 0
     void keyboardMove(const std::string& key);
+    void nameControls();  // what a screen reader says of each control
     void setSides(int count);  // one side or two: the second side's token and panel
     void showTurn(int side);   // the turn marks: orange for the side to play
     records::SavedGame savedGame() const;

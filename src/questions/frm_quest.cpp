@@ -33,6 +33,7 @@ FrmQuest::FrmQuest(ui::App& app, state::Module& m)
       TimTps1(timer("TimTps1")),
       TimTps2(timer("TimTps2")),
       m_(m) {
+    setOwner("FrmCSav");  // over the board, without a taskbar entry of its own
     setBorderless(true);
     setCaption("Question");
     move(0, 0, 7500, 3900);

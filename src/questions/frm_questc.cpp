@@ -24,6 +24,7 @@ FrmQuestC::FrmQuestC(ui::App& app, state::Module& m)
       TimChoix3(timer("TimChoix3")),
       TimFin(timer("TimFin")),
       m_(m) {
+    setOwner("FrmCSav");  // over the board, without a taskbar entry of its own
     setBorderless(true);
     setCaption("Catégorie");
     ui::Label& instruction = label("Lbl", {300, 300, 5640, 720}, 0);

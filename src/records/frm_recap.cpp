@@ -35,6 +35,7 @@ FrmRecap::FrmRecap(ui::App& app, state::Module& m)
       Foc(button("Foc", {-3000, -3000, 300, 300}, "")),
       TimDeb(timer("TimDeb")),
       m_(m) {
+    setOwner("FrmCSav");  // over the board, without a taskbar entry of its own
     setCaption("Récapitulatif des questions posées");
     setBackColor(ui::look::kPaper);
     // White decoration: a band behind the heading, the details pane under the list, a rule

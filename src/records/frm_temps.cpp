@@ -31,6 +31,7 @@ FrmTemps::FrmTemps(ui::App& app, state::Module& m)
       Foc(button("Foc", {-3000, -3000, 300, 300}, "")),
       TimDeb(timer("TimDeb")),
       m_(m) {
+    setOwner("FrmCSav");  // over the board, without a taskbar entry of its own
     setCaption("Temps de réflexion");
     setBackColor(ui::look::kPaper);
     ui::Label& title = label("Lbl", {300, 270, 5640, 330}, 0);

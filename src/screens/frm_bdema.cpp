@@ -100,6 +100,9 @@ FrmBDema::FrmBDema(ui::App& app, state::Module& m)
         t->setFont({"MS Sans Serif", 10, true, false, false});
     }
     Option1.setVisible(false);
+    TxtJ1.setAccessibleName("Votre nom");
+    TxtJ2.setAccessibleName("Nom du 1er joueur");
+    TxtJ3.setAccessibleName("Nom du 2e joueur");
 
     // The design's first selections (no click handler runs for them).
     Opt1.setValue(true);

@@ -102,6 +102,12 @@ void Control::setAlignment(Align a) {
     changed();
 }
 
+void Control::setAccessibleName(const std::string& s) {
+    if (accessibleName_ == s) return;
+    accessibleName_ = s;
+    changed();
+}
+
 void Control::setBorder(bool b) {
     if (border_ == b) return;
     border_ = b;

@@ -66,6 +66,14 @@ public:
     bool border() const { return border_; }
     void setBorder(bool b);
 
+    // What a screen reader calls the control. A label with a caption is read as "name : caption"
+    // (a counter), a control without a name by its caption.
+    const std::string& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(const std::string& s);
+    // A text whose changes are announced as they happen (an instruction panel).
+    bool live() const { return live_; }
+    void setLive(bool l) { live_ = l; }
+
     // Automatic drag: pressing the mouse on the control and moving it drags the control.
     bool draggable() const { return draggable_; }
     void setDraggable(bool d);
@@ -115,6 +123,8 @@ private:
     Align alignment_ = Align::Left;
     bool border_ = false;
     bool draggable_ = false;
+    std::string accessibleName_;
+    bool live_ = false;
 };
 
 class Label : public Control {

@@ -52,6 +52,9 @@ public:
     void setBorderless(bool b);
     bool topmost() const { return topmost_; }
     void setTopmost(bool t);
+    // The window this one belongs to, by name: it stays above it and has no taskbar entry.
+    const std::string& owner() const { return owner_; }
+    void setOwner(const std::string& name) { owner_ = name; }
 
     // Outer size and position in twips, the screen's top-left corner at (0, 0).
     int left() const { return left_; }
@@ -143,6 +146,7 @@ private:
     std::string caption_;
     bool borderless_ = false;
     bool topmost_ = false;
+    std::string owner_;
     int left_ = 0, top_ = 0, width_ = 4800, height_ = 3600;
     bool visible_ = false;
     bool enabled_ = true;

@@ -2,7 +2,9 @@
 // double click that must not give a verdict, a click into a name box.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
+#include <QTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
@@ -121,6 +123,95 @@ TEST_F(QtPlay, AClickIntoANameBoxSelectsTheWholeNameAndASecondClickPlacesTheCare
     QTest::qWait(QApplication::doubleClickInterval() + 50);
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() / 2));
     EXPECT_TRUE(box->selectedText().isEmpty());
+}
+
+
+namespace {
+// A key as the keyboard gives it: to the widget with the focus in that window, or the window.
+void press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus && focus->window() == window ? focus : window, key, mods);
+}
+
+// Every element a screen reader can act on has a name: buttons, options, fields, lists, and
+// anything with an action.
+void expectNamed(QAccessibleInterface* node, QStringList& nameless, QStringList& names) {
+    if (!node || node->state().invisible) return;
+    static const QList<QAccessible::Role> acting = {QAccessible::Button,  QAccessible::PushButton, QAccessible::RadioButton,
+                                                    QAccessible::CheckBox, QAccessible::EditableText, QAccessible::ComboBox,
+                                                    QAccessible::List};
+    const bool acts = acting.contains(node->role()) || (node->actionInterface() && !node->actionInterface()->actionNames().isEmpty());
+    const QString name = node->text(QAccessible::Name);
+    if (acts && name.isEmpty()) nameless << QString::fromLatin1(node->object() ? node->object()->metaObject()->className() : "?");
+    names << name;
+    for (int i = 0; i < node->childCount(); ++i) expectNamed(node->child(i), nameless, names);
+}
+}  // namespace
+
+TEST_F(QtPlay, ATurnIsPlayedFromTheKeyboardAlone) {
+    QWidget* startWindow = platform->widgetFor(*start);
+    press(startWindow, Qt::Key_Right);  // the type of game: two players
+    ASSERT_TRUE(start->Opt2.value());
+    for (int k = 0; k < 2 && start->focusControl() != &start->TxtJ3; ++k) press(startWindow, Qt::Key_Tab);
+    ASSERT_EQ(start->focusControl(), &start->TxtJ3);
+    QTimer answerer;  // "OK" to who starts, from the keyboard too
+    QObject::connect(&answerer, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return);
+    });
+    answerer.start(50);
+    press(startWindow, Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(app->find<board::FrmCSav>() && app->find<board::FrmCSav>()->visible() &&
+                                 app->find<board::FrmCSav>()->enabled() && QApplication::activeModalWidget() == nullptr,
+                             5000);
+    answerer.stop();
+    auto& b = *app->find<board::FrmCSav>();
+    QWidget* boardWindow = platform->widgetFor(b);
+    const int side = m->JQuiJ;
+    press(boardWindow, Qt::Key_Space);
+    QTRY_VERIFY_WITH_TIMEOUT((side == 1 ? b.Cam1 : b.Cam2).enabled(), 5000);
+    for (int k = 0; k < 5; ++k) press(boardWindow, Qt::Key_Left);
+    EXPECT_TRUE(platform->widgetFor(*b.ImgCurseur)->isVisible());
+    press(boardWindow, Qt::Key_Return);
+    EXPECT_EQ((side == 1 ? b.LblCas1 : b.LblCas2).caption(), "43");
+    press(boardWindow, Qt::Key_Q);
+    QTRY_VERIFY_WITH_TIMEOUT(app->find<questions::FrmQuest>() && app->find<questions::FrmQuest>()->visible(), 5000);
+    auto& q = *app->find<questions::FrmQuest>();
+    QWidget* questionWindow = platform->widgetFor(q);
+    QTRY_VERIFY_WITH_TIMEOUT(questionWindow->isActiveWindow(), 3000);
+    for (int k = 0; k < 4 && q.focusControl() != &q.CmdContinuer; ++k) press(questionWindow, Qt::Key_Tab);
+    ASSERT_EQ(q.focusControl(), &q.CmdContinuer);
+    press(questionWindow, Qt::Key_Return);
+    ASSERT_TRUE(q.CmdOui.visible());
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    for (int k = 0; k < 4 && q.focusControl() != &q.CmdOui; ++k) press(questionWindow, Qt::Key_Tab);
+    ASSERT_EQ(q.focusControl(), &q.CmdOui);
+    press(questionWindow, Qt::Key_Return);
+    EXPECT_EQ(m->RepJuste, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(app->find<questions::FrmQuest>() == nullptr, 3000);
+}
+
+TEST_F(QtPlay, AScreenReaderFindsANameForEverythingItCanActOn) {
+    board::FrmCSav& b = onePlayerBoard();
+    QStringList nameless, names;
+    expectNamed(QAccessible::queryAccessibleInterface(platform->widgetFor(b)), nameless, names);
+    EXPECT_TRUE(nameless.isEmpty()) << nameless.join(QStringLiteral(", ")).toStdString();
+    for (const char* expected : {"Case 11 : Divertissement", "Case 12 : relancez le dé", "Lancer le dé", "Son : activé", "Fermer",
+                                 "Questions posées au joueur rouge : 0"}) {
+        EXPECT_TRUE(names.contains(QString::fromUtf8(expected))) << expected;
+    }
+    // A command label is a button that a screen reader can press.
+    QAccessibleInterface* roll = QAccessible::queryAccessibleInterface(platform->widgetFor(b.LblLance));
+    ASSERT_NE(roll, nullptr);
+    EXPECT_EQ(roll->role(), QAccessible::Button);
+    roll->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY_WITH_TIMEOUT(b.Cam1.enabled(), 5000);
+    b.CaseCible = 7;
+    b.CmdLB_Click();
+    QTest::mouseClick(platform->widgetFor(b.LblQuest), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(app->find<questions::FrmQuest>() && app->find<questions::FrmQuest>()->visible(), 5000);
+    nameless.clear();
+    expectNamed(QAccessible::queryAccessibleInterface(platform->widgetFor(*app->find<questions::FrmQuest>())), nameless, names);
+    EXPECT_TRUE(nameless.isEmpty()) << nameless.join(QStringLiteral(", ")).toStdString();
 }
 
 }  // namespace sv::test

@@ -8,6 +8,7 @@ namespace sv::ui {
 
 QtPlatform::QtPlatform(QString lockName) : lockName_(std::move(lockName)), random_(std::random_device{}()) {
     events_ = new ControlEvents(*this);
+    describeForScreenReaders(true);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
@@ -15,6 +16,7 @@ QtPlatform::QtPlatform(QString lockName) : lockName_(std::move(lockName)), rando
 }
 
 QtPlatform::~QtPlatform() {
+    describeForScreenReaders(false);
     for (auto& [w, widget] : windows_) {
         widget->forget();
         delete widget;

@@ -37,6 +37,8 @@ public:
     void attach(App* app);
     App* app() const { return app_; }
 
+    // The control a widget draws (null when none).
+    Control* controlFor(QWidget* w) const { return byWidget_.value(w, nullptr); }
     // The widget drawn for a window or a control (null when none).
     QWidget* widgetFor(const Window& w) const;
     QWidget* widgetFor(const Control& c) const;
@@ -87,6 +89,8 @@ private:
     void windowStateByUser(Window& w, bool minimized);
     QWidget* topWidgetForDialogs() const;
     void setReadingTabOrder(Window& w);
+    void syncAccessible(Control& c, QWidget& w);
+    void describeForScreenReaders(bool on);
 
     App* app_ = nullptr;
     std::unordered_map<const Window*, WindowWidget*> windows_;

@@ -76,6 +76,16 @@ void QtPlatform::windowUnloaded(Window& w) {
     }
     WindowWidget* top = it->second;
     windows_.erase(it);
+    // The windows it owned stay: they must not go with it.
+    for (auto& [model, owned] : windows_) {
+        if (owned->parentWidget() == top) {
+            ++syncing_;
+            owned->setParent(nullptr, Qt::Window);
+            owned->flagsApplied = false;
+            --syncing_;
+            syncWindow(*const_cast<Window*>(model));
+        }
+    }
     top->forget();
     top->hide();
     top->deleteLater();
@@ -116,11 +126,18 @@ void QtPlatform::syncWindow(Window& w) {
     WindowWidget* top = windows_.count(&w) ? windows_[&w] : nullptr;
     if (!top) return;
     ++syncing_;
-    Qt::WindowFlags flags = Qt::Window;
+    // An owned window is a dialog of its owner: above it, and no taskbar entry of its own.
+    Window* owner = w.owner().empty() || !app_ ? nullptr : app_->find(w.owner());
+    QWidget* ownerTop = owner && windows_.count(owner) ? windows_[owner] : nullptr;
+    Qt::WindowFlags flags = ownerTop ? Qt::Dialog : Qt::Window;
     if (w.borderless()) flags |= Qt::FramelessWindowHint;
     if (w.topmost()) flags |= Qt::WindowStaysOnTopHint;
     if (!w.borderless()) flags |= Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint;
-    if (!top->flagsApplied || top->appliedFlags != flags) {
+    if (top->parentWidget() != ownerTop) {
+        top->setParent(ownerTop, flags);
+        top->appliedFlags = flags;
+        top->flagsApplied = true;
+    } else if (!top->flagsApplied || top->appliedFlags != flags) {
         top->setWindowFlags(flags);
         top->appliedFlags = flags;
         top->flagsApplied = true;
@@ -277,6 +294,7 @@ void QtPlatform::syncControl(Control& c) {
     const bool opaque = c.backColor() >= 0 && c.kind() != ControlKind::Button && c.kind() != ControlKind::TextBox &&
                         c.kind() != ControlKind::ComboBox && c.kind() != ControlKind::ListBox;
     w->setAutoFillBackground(opaque);
+    syncAccessible(c, *w);
     const Qt::Alignment h = qalign(c.alignment());
     switch (c.kind()) {
         case ControlKind::Label: {
@@ -364,6 +382,25 @@ void QtPlatform::syncControl(Control& c) {
         case ControlKind::Timer: break;
     }
     --syncing_;
+}
+
+// What a screen reader says of a control: its name, and for a labelled text its caption too;
+// a text that announces its changes raises an alert when it changes.
+void QtPlatform::syncAccessible(Control& c, QWidget& w) {
+    QString name = qs(c.accessibleName());
+    const QString caption = qsLines(c.caption()).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
+    if (c.kind() == ControlKind::Label && !caption.isEmpty()) name = name.isEmpty() ? caption : name + QStringLiteral(" : ") + caption;
+    if (c.kind() == ControlKind::Button || c.kind() == ControlKind::OptionButton || c.kind() == ControlKind::CheckBox) {
+        if (name.isEmpty()) name = caption;
+    }
+    if (w.accessibleName() == name) return;
+    w.setAccessibleName(name);
+#if QT_CONFIG(accessibility)
+    if (c.live() && !name.isEmpty() && w.isVisible() && QAccessible::isActive()) {
+        QAccessibleEvent alert(&w, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+#endif
 }
 
 }  // namespace sv::ui

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -460,7 +461,14 @@ private:
         dragging_ = true;
         QWidget* top = w->window();
         ghost_ = new QLabel(top);
-        ghost_->setPixmap(w->grab());
+        // A picture rises alone, without what lies behind it.
+        const auto* picture = qobject_cast<QLabel*>(w);
+        if (picture && !picture->pixmap().isNull()) {
+            ghost_->setPixmap(picture->pixmap().scaled(w->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        } else {
+            ghost_->setPixmap(w->grab());
+        }
+        ghost_->setAttribute(Qt::WA_TranslucentBackground);
         ghost_->setAttribute(Qt::WA_TransparentForMouseEvents);
         auto* fade = new QGraphicsOpacityEffect(ghost_);
         fade->setOpacity(0.75);
