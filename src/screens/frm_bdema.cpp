@@ -214,8 +214,10 @@ void FrmBDema::CmdQuitter_Click() { app().end(); }
 bool FrmBDema::Form_KeyDown(const std::string& key) {
     ui::Control* focus = focusControl();
     if (key == "enter") {
-        // Enter in a name box plays, as "Jouer..." beside it does.
-        const int panel = focus == &TxtJ1 ? 1 : focus == &TxtJ2 || focus == &TxtJ3 ? 2 : 0;
+        // Enter in a name box plays, as "Jouer..." beside it does; so does Enter on the type
+        // of game chosen.
+        int panel = focus == &TxtJ1 ? 1 : focus == &TxtJ2 || focus == &TxtJ3 ? 2 : 0;
+        if (focus == &Opt1 || focus == &Opt2 || focus == &Opt3) panel = Opt3.value() ? 3 : Opt2.value() ? 2 : 1;
         if (panel == 0) return false;
         if (CmdJouer(panel).effectivelyVisible() && CmdJouer(panel).effectivelyEnabled()) app().userClick(CmdJouer(panel));
         return true;

@@ -15,6 +15,19 @@
 
 namespace {
 
+// Pictures are drawn in the program's pixels; at scale 2 the same drawing gives the picture
+// for screens at 200 % (its name ends in "@2x").
+double gScale = 1;
+
+QImage canvas(int w, int h, QImage::Format format) {
+    QImage img(static_cast<int>(w * gScale), static_cast<int>(h * gScale), format);
+    img.setDevicePixelRatio(gScale);
+    return img;
+}
+
+// The picture's area in the program's pixels.
+QRectF area(const QImage& img) { return QRectF(QPointF(0, 0), img.deviceIndependentSize()); }
+
 // The six category colours, in category order: blue, pink, yellow, brown, green, orange.
 const QColor kCategory[6] = {QColor(40, 110, 210), QColor(228, 88, 160), QColor(245, 200, 40),
                              QColor(140, 90, 50),  QColor(60, 160, 70),  QColor(240, 130, 30)};
@@ -52,18 +65,18 @@ void drawWheel(QPainter& p, QPointF centre, double radius, double alpha = 1.0) {
 }
 
 QImage startBackground() {
-    QImage img(418, 309, QImage::Format_RGB32);
+    QImage img = canvas(418, 309, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, img.height());
+    QLinearGradient g(0, 0, 0, area(img).height());
     g.setColorAt(0, QColor(16, 30, 74));
     g.setColorAt(1, QColor(34, 70, 138));
-    p.fillRect(img.rect(), g);
+    p.fillRect(area(img), g);
     // A soft light from the top left.
     QRadialGradient glow(QPointF(90, 40), 300);
     glow.setColorAt(0, QColor(255, 255, 255, 40));
     glow.setColorAt(1, QColor(255, 255, 255, 0));
-    p.fillRect(img.rect(), glow);
+    p.fillRect(area(img), glow);
     // Faint wedges in the corners.
     drawWheel(p, QPointF(412, 300), 70, 0.10);
     drawWheel(p, QPointF(6, 8), 46, 0.10);
@@ -78,18 +91,18 @@ QImage startBackground() {
 }
 
 QImage dialogBackground(int w = 420, int h = 260) {
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img = canvas(w, h, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, img.height());
+    QLinearGradient g(0, 0, 0, area(img).height());
     g.setColorAt(0, QColor(252, 248, 236));
     g.setColorAt(1, QColor(232, 224, 200));
-    p.fillRect(img.rect(), g);
+    p.fillRect(area(img), g);
     drawWheel(p, QPointF(w - 24, h - 24), 60, 0.10);
     p.setPen(QPen(QColor(176, 140, 60), 2));
-    p.drawRoundedRect(QRectF(4, 4, img.width() - 8, img.height() - 8), 6, 6);
+    p.drawRoundedRect(QRectF(4, 4, area(img).width() - 8, area(img).height() - 8), 6, 6);
     p.setPen(QPen(QColor(176, 140, 60, 120), 1));
-    p.drawRoundedRect(QRectF(8.5, 8.5, img.width() - 17, img.height() - 17), 4, 4);
+    p.drawRoundedRect(QRectF(8.5, 8.5, area(img).width() - 17, area(img).height() - 17), 4, 4);
     return img;
 }
 
@@ -127,13 +140,13 @@ QPainterPath polygon(std::initializer_list<QPointF> points) {
 }
 
 QImage boardBackground() {
-    QImage img(599, 598, QImage::Format_RGB32);
+    QImage img = canvas(599, 598, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient g(QPointF(300, 300), 430);
     g.setColorAt(0, QColor(40, 78, 150));
     g.setColorAt(1, QColor(12, 24, 62));
-    p.fillRect(img.rect(), g);
+    p.fillRect(area(img), g);
 
     // The track joining the squares: round the ring and along the spokes.
     QPen track(QColor(8, 16, 40, 200), 26, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -222,7 +235,7 @@ QImage boardBackground() {
 // --- pieces and buttons ----------------------------------------------------------------------
 
 QImage transparent(int w, int h) {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas(w, h, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     return img;
 }
@@ -262,7 +275,7 @@ QImage overlay(int k) {
 
 // A slot of a side's camembert: 20 x 25, the wedge of category k (0..5) or empty (-1).
 QImage slot(int k, QColor rim) {
-    QImage img(20, 25, QImage::Format_RGB32);
+    QImage img = canvas(20, 25, QImage::Format_RGB32);
     img.fill(QColor(250, 246, 232));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -486,7 +499,7 @@ QImage categoryTile(int k) {
 
 // What covers the second side's panel in a one-player game: the emblem and the name.
 QImage soloPanel() {
-    QImage img(120, 84, QImage::Format_RGB32);
+    QImage img = canvas(120, 84, QImage::Format_RGB32);
     img.fill(QColor(250, 246, 232));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -518,11 +531,16 @@ QImage programIcon(int size) {
     return img;
 }
 
-bool save(const QImage& img, const QDir& dir, const QString& name) {
+bool save(const QImage& img, const QDir& dir, QString name) {
+    if (gScale != 1) name.replace(QStringLiteral(".png"), QStringLiteral("@%1x.png").arg(gScale));
     return img.save(dir.filePath(name));
 }
 
 }  // namespace
+
+namespace {
+bool drawAll(const QDir& dir);
+}
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -533,6 +551,14 @@ int main(int argc, char** argv) {
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
     dir.mkpath(QStringLiteral("."));
+    bool ok = drawAll(dir);
+    gScale = 2;
+    return ok && drawAll(dir) ? 0 : 1;
+}
+
+namespace {
+
+bool drawAll(const QDir& dir) {
     bool ok = save(startBackground(), dir, QStringLiteral("WFenet.png"));
     ok = ok && save(dialogBackground(), dir, QStringLiteral("FENETRE.png"));
     ok = ok && save(boardBackground(), dir, QStringLiteral("WFond.png"));
@@ -540,6 +566,7 @@ int main(int argc, char** argv) {
     // The desktop's icon theme: the same picture at the usual sizes.
     dir.mkpath(QStringLiteral("icons"));
     for (int size : {48, 64, 128, 256}) {
+        if (gScale != 1) break;
         ok = ok && save(programIcon(size), dir, QStringLiteral("icons/savanto-%1.png").arg(size));
     }
     ok = ok && save(soloPanel(), dir, QStringLiteral("SEUL.png"));
@@ -576,5 +603,8 @@ int main(int argc, char** argv) {
         ok = ok && save(icon(QString::fromLatin1(what), true, true), dir, name + QStringLiteral("1.png"));
         ok = ok && save(icon(QString::fromLatin1(what), true, false), dir, name + QStringLiteral("2.png"));
     }
-    return ok ? 0 : 1;
+    return ok;
 }
+
+}  // namespace
+

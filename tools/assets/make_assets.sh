@@ -14,6 +14,8 @@ trap 'rm -rf "$work"' EXIT
 for gif in WFenet WFond WQuest; do
   convert "$work/$gif.png" -dither FloydSteinberg -colors 256 "assets/files/$gif.gif"
   rm "$work/$gif.png"
+  # The same picture for screens at 200 %, beside it.
+  mv "$work/$gif@2x.png" "assets/files/$gif@2x.png"
 done
 # Pictures compiled into the program are PNG files; the icons go to the desktop's theme.
 cp "$work"/*.png assets/resources/

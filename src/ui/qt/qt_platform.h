@@ -37,6 +37,8 @@ public:
     void attach(App* app);
     App* app() const { return app_; }
 
+    // How much smaller than its natural size a window is drawn (1 when it fits the screen).
+    double scaleOf(const Window& w) const;
     // The control a widget draws (null when none).
     Control* controlFor(QWidget* w) const { return byWidget_.value(w, nullptr); }
     // The widget drawn for a window or a control (null when none).

@@ -122,6 +122,11 @@ void QtPlatform::windowStateByUser(Window& w, bool minimized) {
     --syncing_;
 }
 
+double QtPlatform::scaleOf(const Window& w) const {
+    const auto it = windows_.find(&w);
+    return it == windows_.end() ? 1.0 : it->second->scale;
+}
+
 void QtPlatform::syncWindow(Window& w) {
     WindowWidget* top = windows_.count(&w) ? windows_[&w] : nullptr;
     if (!top) return;
@@ -146,8 +151,27 @@ void QtPlatform::syncWindow(Window& w) {
     QPalette pal = top->palette();
     pal.setColor(QPalette::Window, w.backColor() < 0 ? QColor(Qt::lightGray) : qcolor(w.backColor()));
     top->setPalette(pal);
-    top->setFixedSize(px(w.clientWidth()), px(w.clientHeight()));
-    if (top->pos() != QPoint(px(w.left()), px(w.top()))) top->move(px(w.left()), px(w.top()));
+    // A window larger than the screen's free area is drawn smaller, all of it: the program
+    // goes on working in its own units. Every window stays wholly on that area.
+    const QScreen* screen = top->screen() ? top->screen() : QGuiApplication::primaryScreen();
+    const QRect free = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int frameWidth = w.borderless() ? 0 : 12, frameHeight = w.borderless() ? 0 : 40;
+    const double scale = std::min({1.0, (free.width() - frameWidth) / (w.clientWidth() / double(kTwipsPerPixel)),
+                                   (free.height() - frameHeight) / (w.clientHeight() / double(kTwipsPerPixel))});
+    const bool rescaled = std::abs(scale - top->scale) > 1e-9;
+    top->scale = scale;
+    const QSize size(static_cast<int>(std::lround(w.clientWidth() * scale / kTwipsPerPixel)),
+                     static_cast<int>(std::lround(w.clientHeight() * scale / kTwipsPerPixel)));
+    top->setFixedSize(size);
+    QPoint at(px(w.left()), px(w.top()));
+    at.setX(std::max(free.left(), std::min(at.x(), free.right() + 1 - size.width() - frameWidth)));
+    at.setY(std::max(free.top(), std::min(at.y(), free.bottom() + 1 - size.height() - frameHeight)));
+    if (top->pos() != at) top->move(at);
+    if (rescaled) {
+        for (Control* c : w.controls()) {
+            if (c->kind() != ControlKind::Timer) syncControl(*c);
+        }
+    }
     top->setInputBlocked(!w.enabled());
     if (w.visible()) {
         if (w.windowState() == WindowState::Minimized) {
@@ -253,7 +277,9 @@ void QtPlatform::syncControl(Control& c) {
     QWidget* w = widgetFor(c);
     if (!w) return;
     ++syncing_;
-    w->setGeometry(px(c.left()), px(c.top()), px(c.width()), px(c.height()));
+    const double scale = scaleOf(c.window());
+    auto spx = [scale](int twips) { return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel)); };
+    w->setGeometry(spx(c.left()), spx(c.top()), spx(c.width()), spx(c.height()));
     if (c.kind() != ControlKind::Label && c.kind() != ControlKind::Picture && c.kind() != ControlKind::Frame) {
         // A control parked outside its window (to hold the focus out of the way) is no Tab stop.
         const bool outside = c.left() + c.width() <= 0 || c.top() + c.height() <= 0;
@@ -268,7 +294,9 @@ void QtPlatform::syncControl(Control& c) {
     w->setVisible(c.visible());
     // A disabled picture still looks the same (it only stops reacting); other controls grey.
     w->setEnabled(c.enabled() || c.kind() == ControlKind::Picture);
-    w->setFont(qfont(c.font()));
+    QFont font = qfont(c.font());
+    if (scale != 1) font.setPointSizeF(font.pointSizeF() * scale);
+    w->setFont(font);
     QPalette pal = w->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         pal.setColor(group, QPalette::WindowText, qcolor(c.foreColor()));
@@ -309,7 +337,7 @@ void QtPlatform::syncControl(Control& c) {
         case ControlKind::Picture: {
             auto* l = static_cast<QLabel*>(w);
             const auto& p = static_cast<Picture&>(c);
-            l->setScaledContents(p.stretch());
+            l->setScaledContents(p.stretch() || scale != 1);
             l->setPixmap(pixmapOf(p.picture()));
             l->setFrameShape(c.border() ? QFrame::Box : QFrame::NoFrame);
             break;

@@ -101,13 +101,25 @@ inline int shiftOf(Qt::KeyboardModifiers m) {
     return r;
 }
 
+// A picture, taken from its "@2x" companion on a screen at more than 100 % when there is one:
+// "WFond.gif" has "WFond@2x.png" beside it, a compiled-in "DE1" has "DE1@2x".
 inline QPixmap pixmapOf(const PictureRef& p) {
+    QString path;
     switch (p.kind) {
         case PictureRef::Kind::None: return {};
-        case PictureRef::Kind::File: return QPixmap(qs(p.name));
-        case PictureRef::Kind::Resource: return QPixmap(QStringLiteral(":/pictures/") + qs(p.name) + QStringLiteral(".png"));
+        case PictureRef::Kind::File: path = qs(p.name); break;
+        case PictureRef::Kind::Resource: path = QStringLiteral(":/pictures/") + qs(p.name) + QStringLiteral(".png"); break;
     }
-    return {};
+    if (qApp && qApp->devicePixelRatio() > 1.0) {
+        const QFileInfo f(path);
+        const QString sharp = f.path() + QLatin1Char('/') + f.completeBaseName() + QStringLiteral("@2x.png");
+        QPixmap twice;
+        if (QFileInfo::exists(sharp) && twice.load(sharp)) {
+            twice.setDevicePixelRatio(2);
+            return twice;
+        }
+    }
+    return QPixmap(path);
 }
 
 // Covers a disabled window: takes its input, and a click on it brings the windows that wait
@@ -209,19 +221,19 @@ protected:
     void mousePressEvent(QMouseEvent* e) override {
         if (model_ && platform_.app_) {
             platform_.app_->userMouseDown(*model_, buttonsOf(e->button()), shiftOf(e->modifiers()),
-                                          e->position().x() * kTwipsPerPixel, e->position().y() * kTwipsPerPixel);
+                                          e->position().x() * kTwipsPerPixel / scale, e->position().y() * kTwipsPerPixel / scale);
         }
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         if (model_ && platform_.app_) {
             platform_.app_->userMouseMove(*model_, buttonsOf(e->buttons()), shiftOf(e->modifiers()),
-                                          e->position().x() * kTwipsPerPixel, e->position().y() * kTwipsPerPixel);
+                                          e->position().x() * kTwipsPerPixel / scale, e->position().y() * kTwipsPerPixel / scale);
         }
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (model_ && platform_.app_) {
             platform_.app_->userMouseUp(*model_, buttonsOf(e->button()), shiftOf(e->modifiers()),
-                                        e->position().x() * kTwipsPerPixel, e->position().y() * kTwipsPerPixel);
+                                        e->position().x() * kTwipsPerPixel / scale, e->position().y() * kTwipsPerPixel / scale);
         }
     }
     void moveEvent(QMoveEvent* e) override {
@@ -243,6 +255,8 @@ private:
 public:
     Qt::WindowFlags appliedFlags;
     bool flagsApplied = false;
+    // The window drawn smaller than its natural size when that does not fit the screen.
+    double scale = 1;
 };
 
 // Where the keyboard's focus is: a two-tone frame round the control, seen on the dark and on the
@@ -346,7 +360,7 @@ private:
         return c.kind() == ControlKind::Label || c.kind() == ControlKind::Picture || c.kind() == ControlKind::Frame;
     }
 
-    static QPointF twips(QPointF p) { return p * kTwipsPerPixel; }
+    QPointF twips(const Control& c, QPointF p) const { return p * kTwipsPerPixel / platform_.scaleOf(c.window()); }
 
     // The arrows in a group of option buttons choose, as the model says; a control parked
     // outside its window passes every key to the window rather than typing into itself.
@@ -393,7 +407,7 @@ private:
             pressPos_ = e->position().toPoint();
             return true;
         }
-        const QPointF t = twips(e->position());
+        const QPointF t = twips(c, e->position());
         platform_.app_->userMouseDown(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
         return owns;
     }
@@ -416,7 +430,7 @@ private:
             return true;
         }
         if (!c.window().enabled()) return owns;
-        const QPointF t = twips(e->position());
+        const QPointF t = twips(c, e->position());
         platform_.app_->userMouseMove(c, buttonsOf(e->buttons()), shiftOf(e->modifiers()), t.x(), t.y());
         return owns;
     }
@@ -444,7 +458,7 @@ private:
         const bool wasPressed = pressed_ == w;
         pressed_ = nullptr;
         if (!c.window().enabled()) return owns;
-        const QPointF t = twips(e->position());
+        const QPointF t = twips(c, e->position());
         const bool inside = w->rect().contains(e->position().toPoint());
         QPointer<QWidget> guard(w);
         platform_.app_->userMouseUp(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
@@ -492,7 +506,7 @@ private:
             }
         }
         if (!target) return;
-        const QPointF t = twips(QPointF(targetWidget->mapFromGlobal(global)));
+        const QPointF t = twips(*target, QPointF(targetWidget->mapFromGlobal(global)));
         platform_.app_->userDrop(c, *target, t.x(), t.y());
     }
 
