@@ -63,15 +63,23 @@ protected:
 
 }  // namespace
 
-TEST_F(QtPlay, ATokenReleasedOverTheMiddleOfEachSquareLandsOnIt) {
+TEST_F(QtPlay, TheBoardIsWhollyOnTheScreenAndATokenReleasedOverEachSquareLandsOnIt) {
     board::FrmCSav& b = onePlayerBoard();
     QWidget* boardWidget = platform->widgetFor(b);
+    // Drawn smaller when the screen is too small for it (a 1024-pixel screen at 200 %).
+    const QRect free = boardWidget->screen()->availableGeometry();
+    EXPECT_TRUE(free.contains(boardWidget->frameGeometry())) << free.height() << " " << boardWidget->frameGeometry().height();
+    const double scale = platform->scaleOf(b);
+    if (free.height() < 598) {
+        EXPECT_LT(scale, 1.0);
+        EXPECT_EQ(boardWidget->height(), free.height());
+    }
     for (int n = board::kSquares - 1; n >= 0; --n) {
         b.Cam1.setEnabled(true);
         b.LblCam.setCaption("1");
         QWidget* token = platform->widgetFor(b.Cam1);
         const auto& z = board::kZones[static_cast<std::size_t>(n)];
-        const QPoint centre((z.left + z.width / 2) / 15, (z.top + z.height / 2) / 15);
+        const QPoint centre(static_cast<int>((z.left + z.width / 2) * scale / 15), static_cast<int>((z.top + z.height / 2) * scale / 15));
         const QPoint aim = token->mapFromGlobal(boardWidget->mapToGlobal(centre));
         const QPoint grip = token->rect().center();
         send(token, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
