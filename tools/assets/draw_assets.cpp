@@ -11,37 +11,12 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "board/board_model.h"
+#include "drawing.h"
 
-namespace {
-
-// Pictures are drawn in the program's pixels; at scale 2 the same drawing gives the picture
-// for screens at 200 % (its name ends in "@2x").
-double gScale = 1;
-
-QImage canvas(int w, int h, QImage::Format format) {
-    QImage img(static_cast<int>(w * gScale), static_cast<int>(h * gScale), format);
-    img.setDevicePixelRatio(gScale);
-    return img;
-}
-
-// The picture's area in the program's pixels.
-QRectF area(const QImage& img) { return QRectF(QPointF(0, 0), img.deviceIndependentSize()); }
-
-// The six category colours, in category order: blue, pink, yellow, brown, green, orange.
-const QColor kCategory[6] = {QColor(40, 110, 210), QColor(228, 88, 160), QColor(245, 200, 40),
-                             QColor(140, 90, 50),  QColor(60, 160, 70),  QColor(240, 130, 30)};
-
-// The mark of a square a roll reaches: a light ring with dark edges, seen on every colour and
-// leaving the square's colour and emblem visible inside.
-QImage reachMark();
-// The keyboard's highlight round a square, w x h: a bright frame with a dark edge.
-QImage cursorFrame(int w, int h);
-// The emblem of category k (0..5), size pixels wide, centred on c.
-void drawEmblem(QPainter& p, int k, QPointF c, double size);
+namespace sv::art {
 
 // The emblem: a round box cut into six coloured wedges.
-void drawWheel(QPainter& p, QPointF centre, double radius, double alpha = 1.0) {
+void drawWheel(QPainter& p, QPointF centre, double radius, double alpha) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     for (int k = 0; k < 6; ++k) {
@@ -107,138 +82,8 @@ QImage dialogBackground(int w = 420, int h = 260) {
 }
 
 
-// --- the board ---------------------------------------------------------------------------
-
-QRectF zoneRect(int n) {
-    const auto& z = sv::board::kZones[static_cast<std::size_t>(n)];
-    return QRectF(z.left / 15.0, z.top / 15.0, z.width / 15.0, z.height / 15.0);
-}
-
-QColor squareColour(int n) {
-    const int c = sv::board::squareCategory(n);
-    return c == 0 ? QColor(250, 250, 246) : kCategory[c - 1];
-}
-
-// A light panel with a coloured rim, for the texts laid over the board.
-void panel(QPainter& p, const QPainterPath& shape, QColor rim) {
-    p.save();
-    p.fillPath(shape, QColor(250, 246, 232, 235));
-    p.setPen(QPen(rim, 2));
-    p.drawPath(shape);
-    p.restore();
-}
-
-QPainterPath polygon(std::initializer_list<QPointF> points) {
-    QPainterPath path;
-    bool first = true;
-    for (const QPointF& pt : points) {
-        if (first) path.moveTo(pt); else path.lineTo(pt);
-        first = false;
-    }
-    path.closeSubpath();
-    return path;
-}
-
-QImage boardBackground() {
-    QImage img = canvas(599, 598, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRadialGradient g(QPointF(300, 300), 430);
-    g.setColorAt(0, QColor(40, 78, 150));
-    g.setColorAt(1, QColor(12, 24, 62));
-    p.fillRect(area(img), g);
-
-    // The track joining the squares: round the ring and along the spokes.
-    QPen track(QColor(8, 16, 40, 200), 26, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(track);
-    QPainterPath ring;
-    for (int n = 1; n <= 42; ++n) {
-        const QPointF c = zoneRect(n).center();
-        if (n == 1) ring.moveTo(c); else ring.lineTo(c);
-    }
-    ring.closeSubpath();
-    p.drawPath(ring);
-    for (const auto& spoke : sv::board::kSpokes) {
-        QPainterPath path(zoneRect(spoke[0]).center());
-        for (int k = 1; k < 7; ++k) path.lineTo(zoneRect(spoke[k]).center());
-        p.drawPath(path);
-    }
-
-    // Panels in the free places: the corners, the top and bottom triangles, the side trays.
-    const QColor red(200, 40, 40), blue(40, 90, 200), gold(214, 180, 96);
-    panel(p, polygon({{4, 4}, {132, 4}, {132, 64}, {110, 116}, {4, 116}}), red);
-    panel(p, polygon({{595, 4}, {467, 4}, {467, 64}, {489, 116}, {595, 116}}), blue);
-    panel(p, polygon({{4, 506}, {130, 506}, {130, 594}, {4, 594}}), gold);
-    panel(p, polygon({{595, 506}, {469, 506}, {469, 594}, {595, 594}}), gold);
-    panel(p, polygon({{218, 90}, {382, 90}, {306, 250}, {294, 250}}), gold);
-    panel(p, polygon({{294, 348}, {306, 348}, {372, 498}, {228, 498}}), gold);
-    panel(p, polygon({{84, 236}, {220, 236}, {220, 266}, {84, 266}}), red);
-    panel(p, polygon({{379, 236}, {515, 236}, {515, 266}, {379, 266}}), blue);
-    panel(p, polygon({{98, 340}, {214, 340}, {214, 370}, {98, 370}}), gold);
-    panel(p, polygon({{385, 340}, {501, 340}, {501, 370}, {385, 370}}), gold);
-
-    // The squares.
-    for (int n = 1; n < sv::board::kSquares; ++n) {
-        const QRectF r = zoneRect(n).adjusted(2, 2, -2, -2);
-        const bool hq = sv::board::isHeadquarters(n);
-        QColor fill = squareColour(n);
-        QLinearGradient shade(r.topLeft(), r.bottomRight());
-        shade.setColorAt(0, fill.lighter(125));
-        shade.setColorAt(1, fill.darker(hq ? 125 : 110));
-        p.setPen(QPen(QColor(20, 20, 30), hq ? 2.5 : 1.5));
-        p.setBrush(shade);
-        p.drawRoundedRect(r, hq ? 10 : 5, hq ? 10 : 5);
-        const int category = sv::board::squareCategory(n) - 1;
-        if (hq) {
-            // The emblem in a ring: the square that wins the category's wedge.
-            const QPointF c = r.center();
-            const double rad = std::min(r.width(), r.height()) / 2 - 5;
-            p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(QColor(15, 20, 35, 200), 4.5));
-            p.drawEllipse(c, rad, rad);
-            p.setPen(QPen(QColor(255, 255, 255), 2.5));
-            p.drawEllipse(c, rad, rad);
-            drawEmblem(p, category, c, rad * 1.75);
-        } else if (category >= 0) {
-            drawEmblem(p, category, r.center(), std::min(18.0, std::min(r.width(), r.height()) * 0.6));
-        } else if (sv::board::isRollAgain(n)) {
-            // A little die: roll again.
-            const QPointF c = r.center();
-            const QRectF die(c.x() - 7, c.y() - 7, 14, 14);
-            p.setPen(QPen(QColor(60, 60, 70), 1.2));
-            p.setBrush(QColor(255, 255, 255));
-            p.drawRoundedRect(die, 3, 3);
-            p.setBrush(QColor(40, 40, 50));
-            p.setPen(Qt::NoPen);
-            p.drawEllipse(QPointF(c.x() - 3.5, c.y() - 3.5), 1.5, 1.5);
-            p.drawEllipse(c, 1.5, 1.5);
-            p.drawEllipse(QPointF(c.x() + 3.5, c.y() + 3.5), 1.5, 1.5);
-        }
-    }
-    // The centre: the six categories round a gold hub.
-    const QRectF centre = zoneRect(0);
-    const QPointF c = centre.center();
-    const double rad = std::min(centre.width(), centre.height()) / 2 + 2;
-    p.setPen(QPen(QColor(20, 20, 30), 3));
-    p.setBrush(QColor(250, 246, 232));
-    p.drawEllipse(c, rad + 3, rad + 3);
-    drawWheel(p, c, rad);
-    QRadialGradient hub(c, 14);
-    hub.setColorAt(0, QColor(255, 236, 160));
-    hub.setColorAt(1, gold);
-    p.setBrush(hub);
-    p.setPen(QPen(QColor(120, 90, 30), 1.5));
-    p.drawEllipse(c, 13, 13);
-    return img;
-}
-
 // --- pieces and buttons ----------------------------------------------------------------------
 
-QImage transparent(int w, int h) {
-    QImage img = canvas(w, h, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    return img;
-}
 
 QImage token(QColor colour) {
     QImage img = transparent(28, 28);
@@ -397,31 +242,6 @@ QImage icon(const QString& what, bool on, bool lit = false) {
 }
 
 
-QImage reachMark() {
-    QImage img = transparent(26, 26);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(10, 14, 30, 230), 5.5));
-    p.drawEllipse(QPointF(13, 13), 10, 10);
-    p.setPen(QPen(QColor(255, 255, 255), 3));
-    p.drawEllipse(QPointF(13, 13), 10, 10);
-    return img;
-}
-
-QImage cursorFrame(int w, int h) {
-    QImage img = transparent(w, h);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::NoBrush);
-    const QRectF r(3.5, 3.5, w - 7, h - 7);
-    p.setPen(QPen(QColor(10, 14, 30), 6));
-    p.drawRoundedRect(r, 7, 7);
-    p.setPen(QPen(QColor(255, 224, 40), 3.5));
-    p.drawRoundedRect(r, 7, 7);
-    return img;
-}
-
 // The emblem of category k (0..5) drawn in a 48 x 48 box, at the painter's origin.
 void emblemShape(QPainter& p, int k, QColor ink, double width) {
     p.setPen(QPen(ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -536,7 +356,7 @@ bool save(const QImage& img, const QDir& dir, QString name) {
     return img.save(dir.filePath(name));
 }
 
-}  // namespace
+}  // namespace sv::art
 
 namespace {
 bool drawAll(const QDir& dir);
@@ -552,13 +372,14 @@ int main(int argc, char** argv) {
     QDir dir(QString::fromLocal8Bit(argv[1]));
     dir.mkpath(QStringLiteral("."));
     bool ok = drawAll(dir);
-    gScale = 2;
+    sv::art::gScale = 2;
     return ok && drawAll(dir) ? 0 : 1;
 }
 
 namespace {
 
 bool drawAll(const QDir& dir) {
+    using namespace sv::art;
     bool ok = save(startBackground(), dir, QStringLiteral("WFenet.png"));
     ok = ok && save(dialogBackground(), dir, QStringLiteral("FENETRE.png"));
     ok = ok && save(boardBackground(), dir, QStringLiteral("WFond.png"));
