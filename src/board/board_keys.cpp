@@ -118,7 +118,8 @@ bool FrmCSav::Form_KeyDown(const std::string& key) {
         ui::Control* control;
     };
     const Shortcut shortcuts[] = {{"ctrl+n", &LblNew}, {"ctrl+o", &LblOpen}, {"ctrl+s", &LblEnr},
-                                  {"ctrl+q", &LblQuit}, {"f1", &ImgAide1},    {"ctrl+m", &LblMeilleurs}};
+                                  {"ctrl+q", &LblQuit}, {"f1", &ImgAide1},    {"ctrl+m", &LblMeilleurs},
+                                  {"ctrl+r", &LblPos}};
     for (const Shortcut& s : shortcuts) {
         if (key != s.key) continue;
         if (usable(*s.control) && s.control->onClick) s.control->onClick();
