@@ -53,19 +53,11 @@ TEST_F(FilesTest, ReadingAMissingFileIsError53) {
     }
 }
 
-TEST_F(FilesTest, AppendingCreatesThenExtends) {
-    appendText(dir / "bestscor.ret", "67   \r\n");
-    appendText(dir / "bestscor.ret", "50   \r\n");
-    EXPECT_EQ(readText(dir / "bestscor.ret"), "67   \r\n50   \r\n");
-}
-
-TEST_F(FilesTest, AnAppendedLineNeverJoinsALastLineWithoutItsLineEnd) {
-    std::ofstream(dir / "bestscor.ret", std::ios::binary) << "67   01/01/26  10:00  Alice        67    2";
-    appendLine(dir / "bestscor.ret", "50   02/01/26  11:00  Bob          50    2");
-    EXPECT_EQ(readText(dir / "bestscor.ret"),
+TEST_F(FilesTest, AnAddedLineNeverJoinsALastLineWithoutItsLineEnd) {
+    EXPECT_EQ(withLine("67   01/01/26  10:00  Alice        67    2", "50   02/01/26  11:00  Bob          50    2"),
               "67   01/01/26  10:00  Alice        67    2\r\n50   02/01/26  11:00  Bob          50    2\r\n");
-    appendLine(dir / "new.ret", "x");
-    EXPECT_EQ(readText(dir / "new.ret"), "x\r\n");
+    EXPECT_EQ(withLine("a\r\n", "b"), "a\r\nb\r\n");
+    EXPECT_EQ(withLine("", "x"), "x\r\n");
 }
 
 TEST_F(FilesTest, OnlyANameWithNothingBehindItIsMissingAndNoFailureIsSwallowed) {

@@ -174,7 +174,10 @@ void FrmCSav::TimFin_Timer() {
         m_.RepMsg = app().msgBox(m_.TexteMsg, entered ? ui::MsgButtons::YesNo : ui::MsgButtons::Ok,
                                  ui::MsgIcon::Exclamation, "Fin de la partie");
         if (entered && m_.RepMsg == ui::kMsgYes) {
-            files::appendLine(path, records::buildRecord(s, app().platform().now(), w, m_.Quest));
+            // The table is written anew beside itself and renamed over: a full disk leaves
+            // the old table whole, never a record cut in half.
+            const std::string current = files::missing(path) ? std::string() : files::readText(path);
+            files::writeTextAtomic(path, files::withLine(current, records::buildRecord(s, app().platform().now(), w, m_.Quest)));
             app().platform().fileWritten(path);
             TimShowSco.setInterval(1000);
         }

@@ -14,14 +14,32 @@ namespace sv::files {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+FaultHook gFaults;  // tests only
+
+// True when the operation is to fail (errno then says why).
+bool failing(std::string_view operation) {
+    if (!gFaults) return false;
+    const int e = gFaults(operation);
+    if (e == 0) return false;
+    errno = e;
+    return true;
+}
+
+}  // namespace
+
+void setFaultHook(FaultHook hook) { gFaults = std::move(hook); }
+
 std::string readText(const fs::path& path) {
     std::error_code ec;
     if (missing(path)) throw RuntimeError(err::kFileNotFound);
     if (!fs::is_regular_file(path, ec)) throw RuntimeError(err::kPathFileAccess);
+    if (failing("open")) throw RuntimeError(err::kPathFileAccess);
     std::ifstream in(path, std::ios::binary);
     if (!in) throw RuntimeError(err::kPathFileAccess);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw RuntimeError(err::kPathFileAccess);
+    if (in.bad() || failing("read")) throw RuntimeError(err::kPathFileAccess);
     return text::fromCp1252(bytes);
 }
 
@@ -33,51 +51,46 @@ void writeTextAtomic(const fs::path& path, std::string_view utf8) {
     temp += ".tmp~";
     {
         // Written and flushed to the disk before it replaces the old file.
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        const int fd = failing("open") ? -1 : ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (fd < 0) throw RuntimeError(err::kPathFileAccess);
         const std::string bytes = text::toCp1252Lossy(utf8);
         std::size_t done = 0;
         bool ok = true;
         while (ok && done < bytes.size()) {
+            if (failing("write")) {
+                if (bytes.size() - done > 1) (void)!::write(fd, bytes.data() + done, (bytes.size() - done) / 2);
+                ok = false;
+                break;
+            }
             const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
             if (n < 0 && errno == EINTR) continue;
             ok = n > 0;
             if (ok) done += static_cast<std::size_t>(n);
         }
-        ok = ok && ::fsync(fd) == 0;
-        ok = ::close(fd) == 0 && ok;
+        ok = ok && !failing("fsync") && ::fsync(fd) == 0;
+        ok = !failing("close") & (::close(fd) == 0) && ok;
         if (!ok) {
             fs::remove(temp, ec);
             throw RuntimeError(err::kPathFileAccess);
         }
     }
-    fs::rename(temp, path, ec);
+    if (failing("rename")) {
+        ec = std::error_code(errno, std::generic_category());
+    } else {
+        fs::rename(temp, path, ec);
+    }
     if (ec) {
         fs::remove(temp, ec);
         throw RuntimeError(err::kPathFileAccess);
     }
 }
 
-void appendText(const fs::path& path, std::string_view utf8) {
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    if (!out) throw RuntimeError(err::kPathFileAccess);
-    const std::string bytes = text::toCp1252Lossy(utf8);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) throw RuntimeError(err::kPathFileAccess);
-}
-
-void appendLine(const fs::path& path, std::string_view utf8) {
-    // A file edited by hand may lack its last line break: the new line does not join it.
-    std::string prefix;
-    std::error_code ec;
-    if (fs::is_regular_file(path, ec) && fs::file_size(path, ec) > 0) {
-        std::ifstream in(path, std::ios::binary);
-        in.seekg(-1, std::ios::end);
-        char last = 0;
-        if (in.get(last) && last != '\n' && last != '\r') prefix = "\r\n";
-    }
-    appendText(path, prefix + std::string(utf8) + "\r\n");
+std::string withLine(std::string_view text, std::string_view line) {
+    std::string out(text);
+    if (!out.empty() && out.back() != '\n' && out.back() != '\r') out += "\r\n";
+    out += line;
+    out += "\r\n";
+    return out;
 }
 
 bool exists(const fs::path& path) {
@@ -96,7 +109,7 @@ bool missing(const fs::path& path) {
 void remove(const fs::path& path) {
     if (missing(path)) return;
     std::error_code ec;
-    if (fs::is_directory(fs::symlink_status(path, ec)) || !fs::remove(path, ec) || ec) {
+    if (fs::is_directory(fs::symlink_status(path, ec)) || failing("remove") || !fs::remove(path, ec) || ec) {
         throw RuntimeError(err::kPathFileAccess);
     }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,12 +20,9 @@ std::string readText(const std::filesystem::path& path);
 // old content is then untouched.
 void writeTextAtomic(const std::filesystem::path& path, std::string_view utf8);
 
-// Appends to the file, creating it when missing. Throws RuntimeError 75 on failure.
-void appendText(const std::filesystem::path& path, std::string_view utf8);
-
-// Appends one line (and its CR LF), on a line of its own even when the file's last line has no
-// line end.
-void appendLine(const std::filesystem::path& path, std::string_view utf8);
+// A text with one more line (and its CR LF) at its end, on a line of its own even when the
+// text's last line has no line end (a file edited by hand).
+std::string withLine(std::string_view text, std::string_view line);
 
 bool exists(const std::filesystem::path& path);
 
@@ -35,6 +33,13 @@ bool missing(const std::filesystem::path& path);
 // Deletes the file; a missing file is no error. Throws RuntimeError 75 when something that is
 // not a file stands there or the file cannot be deleted.
 void remove(const std::filesystem::path& path);
+
+// For tests: every operation the file layer makes on the disk ("open", "read", "write",
+// "fsync", "close", "rename", "remove") first asks the hook; a non-zero answer is the error
+// number the operation then fails with (a failed "write" writes half its bytes first, as a
+// disk that fills up does). An empty hook (the default) lets everything through.
+using FaultHook = std::function<int(std::string_view operation)>;
+void setFaultHook(FaultHook hook);
 
 // Splits a text into its lines at CR LF (a lone LF or CR also ends a line). A text that ends
 // with a line end has no empty last line: "a\r\nb\r\n" gives {"a", "b"}.

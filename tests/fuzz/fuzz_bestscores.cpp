@@ -1,0 +1,91 @@
+// "bestscor.ret" as the scores window reads it: one record a line, Windows-1252 on disk.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fuzz.h"
+#include "records/bestscores.h"
+#include "ui/files.h"
+#include "ui/text.h"
+
+using namespace sv;
+using records::recordScore;
+
+namespace {
+
+// The program's texts are valid UTF-8 made of characters Windows-1252 holds.
+bool writable(const std::string& s) { return text::toCp1252(s).has_value(); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> table = files::splitLines(text::fromCp1252({reinterpret_cast<const char*>(data), size}));
+    if (table.size() > 1000) table.resize(1000);  // the window reads no more
+
+    // The ranking: best first, equal scores in file order, the rank-by-rank result on tables
+    // small enough for the passes.
+    const std::vector<std::string> ranked = records::rankRecords(table);
+    if (table.size() <= 12) FUZZ_CHECK(ranked == records::rankRecordsByPasses(table));
+    std::size_t listable = 0;
+    for (const std::string& r : table) listable += text::length(r) >= 5 && recordScore(r) > 0;
+    FUZZ_CHECK(ranked.size() == listable);
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        FUZZ_CHECK(recordScore(ranked[i]) > 0);
+        if (i > 0) FUZZ_CHECK(recordScore(ranked[i - 1]) >= recordScore(ranked[i]));
+    }
+
+    // The shown lines cut by characters, never inside one.
+    for (std::size_t i = 0; i < ranked.size() && i < 30; ++i) {
+        const std::string line = records::displayLine(static_cast<int>(i + 1), ranked[i]);
+        FUZZ_CHECK(line.size() >= 5 && std::stoi(line.substr(0, 3)) == static_cast<int>(i + 1));
+        FUZZ_CHECK(writable(line));
+    }
+
+    // A table longer than 60 records is rewritten with its 60 best, each line as it was: read
+    // again, it gives the same records in the same order.
+    std::vector<std::string> best(ranked.begin(), ranked.begin() + std::min<std::ptrdiff_t>(60, ranked.size()));
+    std::string rewritten;
+    for (const std::string& r : best) rewritten += r + "\r\n";
+    const auto reread = files::splitLines(text::fromCp1252(text::toCp1252Lossy(rewritten)));
+    FUZZ_CHECK(reread == best);
+    FUZZ_CHECK(records::rankRecords(reread) == best);
+
+    // The views by question set.
+    const std::vector<std::string> all = records::recordsOfSet(table, 0);
+    std::size_t inSets = 0;
+    for (int set = 1; set <= 3; ++set) {
+        for (const std::string& r : records::recordsOfSet(table, set)) {
+            FUZZ_CHECK(!r.empty() && r.back() == '0' + set);
+            ++inSets;
+        }
+    }
+    FUZZ_CHECK(inSets <= all.size());
+
+    // Entering the table: a better score enters whenever a worse one does; a table of fewer
+    // than 30 records lets every score in.
+    std::vector<std::string> first30(table.begin(), table.begin() + std::min<std::ptrdiff_t>(30, table.size()));
+    bool entered = false;
+    for (int score = 0; score <= 101; ++score) {
+        const bool now = records::qualifies(score, first30);
+        FUZZ_CHECK(now || !entered);
+        entered = now;
+    }
+    if (first30.size() < 30) FUZZ_CHECK(records::qualifies(0, first30));
+
+    // A new result, named after the table's first line: it reads back its score and set, and
+    // survives the file.
+    if (size > 0) {
+        const int score = data[0] % 101;
+        const int set = 1 + data[size - 1] % 3;
+        const std::string name = table.empty() ? std::string() : table[0];
+        const std::string record = records::buildRecord(std::to_string(score), {2026, 1, 15, 10, 30, 0}, name, set);
+        FUZZ_CHECK(recordScore(record) == score);
+        FUZZ_CHECK(records::recordsOfSet({record}, set).size() == 1);
+        FUZZ_CHECK(files::splitLines(text::fromCp1252(text::toCp1252Lossy(record + "\r\n"))) ==
+                   std::vector<std::string>{record});
+        FUZZ_CHECK(records::rankRecords({record}).size() == (score > 0 ? 1u : 0u));
+    }
+    return 0;
+}
