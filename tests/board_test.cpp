@@ -164,3 +164,26 @@ TEST_F(Board, AFailedSaveKeepsThePreviousFileWholeAndTheGameToBeSaved) {
 }
 
 }  // namespace sv::test
+
+namespace sv::test {
+
+TEST_F(Board, APointerFarOutsideEveryScreenMovesNothingOutOfRange) {
+    auto& b = game(1);
+    b.Cam1.setEnabled(true);
+    b.LblCam.setCaption("1");
+    const int left = b.Cam1.left(), top = b.Cam1.top();
+    app->userMouseMove(b.ImgFond, 0, 0, 0, 0);
+    app->userDrop(b.Cam1, b.ImgFond, 1e12, -1e300);  // back to its square
+    EXPECT_EQ(b.Cam1.left(), left);
+    EXPECT_EQ(b.Cam1.top(), top);
+    // A window dragged by its background towards a point far away stops far away.
+    ui::Window& scores = app->load("FrmDetailScor");
+    platform.advance(500);
+    ui::Control& handle = *scores.find("ImgFond");
+    app->userMouseDown(handle, ui::kLeftButton, 0, 0, 0);
+    app->userMouseMove(handle, ui::kLeftButton, 0, 1e12, -1e12);
+    EXPECT_EQ(scores.left(), 1 << 28);
+    EXPECT_EQ(scores.top(), -(1 << 28));
+}
+
+}  // namespace sv::test

@@ -75,7 +75,7 @@ void FrmCSav::dropOnToken(int side) {
 }
 
 void FrmCSav::dropOnBackground(ui::Control& source, double x, double y) {
-    source.move(static_cast<int>(x - SourisX), static_cast<int>(y - SourisY));
+    source.move(ui::clampTwips(x - SourisX), ui::clampTwips(y - SourisY));
     if (LblCam.caption() == "1") {
         Cam1.move(number(C1Lef.caption()), number(C1Top.caption()));
     } else {

@@ -9,6 +9,14 @@ namespace sv::ui {
 // Geometry is kept in twips, as the windows are laid out; 15 twips make one pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
+// A position in twips from a computed value: a pointer far outside every screen (or a value
+// that is not a number) gives a position far away, never an overflow.
+inline constexpr int clampTwips(double v) {
+    constexpr double kFar = 1 << 28;  // 18 000 kilometres of screen: room for any sum of two
+    if (!(v == v)) return 0;
+    return static_cast<int>(v < -kFar ? -kFar : v > kFar ? kFar : v);
+}
+
 // A colour as one number: red + 256 * green + 65536 * blue.
 using Color = std::int32_t;
 inline constexpr Color kBlack = 0;

@@ -92,7 +92,7 @@ void Window::moveWithMouse(Control& handle) {
         mouseY_ = y;
     };
     handle.onMouseMove = [this](int, int, double x, double y) {
-        if (mouseMoving_) move(left_ + static_cast<int>(x - mouseX_), top_ + static_cast<int>(y - mouseY_));
+        if (mouseMoving_) move(clampTwips(left_ + (x - mouseX_)), clampTwips(top_ + (y - mouseY_)));
     };
     handle.onMouseUp = [this](int, int, double, double) { mouseMoving_ = false; };
 }
