@@ -89,6 +89,12 @@ TEST(QuestionFormat, ReadsBlocksAndReportsMistakesWithTheirLine) {
     EXPECT_EQ(bad.errors[2], "b.txt:4: ligne illisible : X: c");
     EXPECT_EQ(bad.errors[3], "b.txt:6: ligne hors d'une question : R: orphan");
     EXPECT_EQ(bad.errors[4], "b.txt:7: question sans ligne Q:");
+    // A slot is digits only: no trailing letter, no number wrapping round to a valid one.
+    const auto odd = parseQuestionText("[Geo 1x]\nQ: a\nR: b\n\n[Geo 4294967297]\nQ: a\nR: b\n\n[Geo 07]\nQ: a\nR: b\n", "o.txt");
+    ASSERT_EQ(odd.errors.size(), 2u);
+    EXPECT_EQ(odd.errors[0], "o.txt:1: place hors de 1 à 50 : [Geo 1x]");
+    EXPECT_EQ(odd.errors[1], "o.txt:5: place hors de 1 à 50 : [Geo 4294967297]");
+    EXPECT_EQ(odd.records.back().slot, 7);
 }
 
 }  // namespace sv::questions

@@ -213,6 +213,7 @@ TEST_F(ScenarioDriver, ScriptErrorsNameTheLineStopTheScriptAndExitTwo) {
         {"words.sim", "wait\n"},
         {"num.sim", "wait soon\n"},
         {"pattern.sim", "expect App.ended ~ \"(\"\n"},
+        {"backref.sim", "expect App.ended ~ \"(t)\\\\1\"\n"},  // needs backtracking
     };
     for (const auto& script : bad) {
         const int status = run({script});
@@ -227,6 +228,14 @@ TEST_F(ScenarioDriver, ScriptErrorsNameTheLineStopTheScriptAndExitTwo) {
                             {"last.sim", "expect App.ended false\n"}});
     EXPECT_EQ(status, 2);
     EXPECT_EQ(out, "ERROR broken.sim:3: unknown command nonsense\n2 passed, 0 failed\n");
+}
+
+TEST_F(ScenarioDriver, APatternThatWouldBacktrackForAgesIsMatchedInOnePass) {
+    // Tried by backtracking, (a|aa)*c on these 80 letters would take longer than the test suite.
+    const int status = run({{"slow.sim", "start\nfile write a.txt " + std::string(80, 'a') +
+                                             "\nexpect file a.txt ~ \"(a|aa)*c\"\nexpect file a.txt ~ \"(a|aa)*\"\n"}});
+    EXPECT_EQ(status, 1) << out;
+    EXPECT_NE(out.find("1 passed, 1 failed"), std::string::npos) << out;
 }
 
 TEST_F(ScenarioDriver, EachScriptRunsInAFreshProgramAndKeepLeavesTheFolder) {

@@ -1,6 +1,7 @@
 #include "questions/question_format.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <string>
 
 namespace sv::questions {
 namespace {
@@ -55,7 +56,12 @@ ParseResult parseQuestionText(std::string_view text, const std::string& fileName
             }
             current = ParsedRecord{};
             current.code = line.substr(1, blank - 1);
-            current.slot = std::atoi(line.substr(blank + 1, close - blank - 1).c_str());
+            // The slot is one to two digits and nothing else: "1x" or a number past any int is
+            // refused, not read as a slot that happens to exist.
+            const std::string slot = line.substr(blank + 1, close - blank - 1);
+            const bool digits = !slot.empty() && slot.size() <= 2 &&
+                                std::all_of(slot.begin(), slot.end(), [](char c) { return c >= '0' && c <= '9'; });
+            current.slot = digits ? std::stoi(slot) : 0;
             current.line = lineNo;
             if (!knownCode(current.code)) error(lineNo, "catégorie inconnue : " + current.code);
             if (current.slot < 1 || current.slot > 50) error(lineNo, "place hors de 1 à 50 : " + line);

@@ -25,6 +25,15 @@ using ui::Control;
 using ui::ControlKind;
 using ui::Window;
 
+// Patterns are matched by an automaton that advances through the text once (libstdc++'s
+// polynomial mode) rather than by backtracking: "(a|aa)*c" on a long text cannot stall a
+// script. Back-references, which need backtracking, are refused as a bad pattern.
+constexpr auto kPatternSyntax = std::regex::ECMAScript
+#if defined(__GLIBCXX__)
+                                | std::regex_constants::__polynomial
+#endif
+    ;
+
 // ---------------------------------------------------------------------------------------------
 // Words
 
@@ -456,7 +465,7 @@ void Runner::checkSyntax(const std::vector<Word>& w) {
         }
         if (at != 0) {
             try {
-                std::wregex re(wide(w[at].text), std::regex::ECMAScript);
+                std::wregex re(wide(w[at].text), kPatternSyntax);
             } catch (const std::regex_error&) {
                 throw ScriptError("bad pattern " + w[at].text);
             }
@@ -721,7 +730,7 @@ struct MatchJob {
 void* runMatch(void* arg) {
     auto* job = static_cast<MatchJob*>(arg);
     try {
-        job->result = std::regex_match(job->value, std::wregex(job->pattern, std::regex::ECMAScript));
+        job->result = std::regex_match(job->value, std::wregex(job->pattern, kPatternSyntax));
     } catch (...) {
         job->failed = true;
     }
