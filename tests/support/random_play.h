@@ -1,0 +1,21 @@
+// A player who does anything a user could, at random, from a fixed seed: clicks, drags, keys,
+// typing, choices, window closes, message-box and dialog answers, waits. After each step the
+// program's invariants are checked; a run that breaks one gives the scenario script that
+// replays it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace sv::test {
+
+struct RandomPlayResult {
+    long steps = 0;       // actions done
+    int programs = 0;     // programs started (a program that ends gives way to a new one)
+    std::string failure;  // empty when every invariant held
+    std::string script;   // the scenario script of the program that failed
+};
+
+RandomPlayResult randomPlay(std::uint32_t seed, long steps, const std::string& assetFolder);
+
+}  // namespace sv::test
