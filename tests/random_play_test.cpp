@@ -9,10 +9,10 @@ namespace sv::test {
 // that replays it through savanto-scenario.
 TEST(RandomPlay, ThousandsOfRandomActionsKeepEveryInvariant) {
     for (std::uint32_t seed : {1u, 2u, 3u}) {
-        const RandomPlayResult r = randomPlay(seed, 1500, SAVANTO_ASSET_DIR);
+        const RandomPlayResult r = randomPlay(seed, 4000, SAVANTO_ASSET_DIR);
         EXPECT_TRUE(r.failure.empty()) << "seed " << seed << " after " << r.steps << " steps: " << r.failure
                                        << "\nscript:\n" << r.script;
-        EXPECT_EQ(r.steps, 1500);
+        EXPECT_EQ(r.steps, 4000);
     }
 }
 
