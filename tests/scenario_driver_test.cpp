@@ -214,6 +214,8 @@ TEST_F(ScenarioDriver, ScriptErrorsNameTheLineStopTheScriptAndExitTwo) {
         {"num.sim", "wait soon\n"},
         {"pattern.sim", "expect App.ended ~ \"(\"\n"},
         {"backref.sim", "expect App.ended ~ \"(t)\\\\1\"\n"},  // needs backtracking
+        {"count.sim", "expect App.ended ~ \"a{99999999999999999999}\"\n"},
+        {"counts.sim", "expect App.ended ~ \"(a{1000}){1000}\"\n"},
     };
     for (const auto& script : bad) {
         const int status = run({script});

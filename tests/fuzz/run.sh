@@ -15,16 +15,18 @@ targets=(options bestscores saved_game text pictures question_format scenario)
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSAVANTO_FUZZ=ON -DSAVANTO_BUILD_QT=OFF -DSAVANTO_BUILD_BENCH=OFF >"$build/configure.log" ||
   { cat "$build/configure.log"; exit 2; }
-cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
+cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}" >"$build/build.log" 2>&1 ||
+  { tail -n 50 "$build/build.log"; exit 2; }
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 findings="$build/fuzz-findings"
+rm -rf "$findings"
 
 run_one() {
   local name=$1 dir=$scratch/$1
   mkdir -p "$dir/corpus" "$dir/artifacts"
-  cp "$here/corpus/$name/." "$dir/corpus/" -R
+  cp -R "$here/corpus/$name/." "$dir/corpus/"
   # Output goes to the log only; the summary below is read from it.
   (cd "$dir" && "$build/bin/fuzz_$name" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
     -artifact_prefix="$dir/artifacts/" corpus >"$dir/log" 2>&1) || true

@@ -34,6 +34,43 @@ constexpr auto kPatternSyntax = std::regex::ECMAScript
 #endif
     ;
 
+// The regex compiler reads a repeat count such as {99999999999999999999} with an unchecked
+// multiplication, and every counted repeat copies the pattern's states: counts are kept small
+// (at most 1000 each, 100 000 for all nested together) before a pattern is compiled.
+bool countsWithinReason(const std::string& pattern) {
+    long long all = 1;
+    bool inClass = false;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '\\') {
+            ++i;
+        } else if (inClass) {
+            inClass = c != ']';
+        } else if (c == '[') {
+            inClass = true;
+        } else if (c == '{') {
+            long long most = 0, count = 0;
+            std::size_t digits = 0;
+            for (++i; i < pattern.size() && (std::isdigit(static_cast<unsigned char>(pattern[i])) || pattern[i] == ','); ++i) {
+                if (pattern[i] == ',') {
+                    most = std::max(most, count);
+                    count = 0;
+                    digits = 0;
+                    continue;
+                }
+                if (++digits > 4) return false;
+                count = count * 10 + (pattern[i] - '0');
+            }
+            most = std::max(most, count);
+            if (most > 1000) return false;
+            all *= std::max(most, 1LL);
+            if (all > 100000) return false;
+            --i;
+        }
+    }
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Words
 
@@ -465,6 +502,7 @@ void Runner::checkSyntax(const std::vector<Word>& w) {
         }
         if (at != 0) {
             try {
+                if (!countsWithinReason(w[at].text)) throw std::regex_error(std::regex_constants::error_brace);
                 std::wregex re(wide(w[at].text), kPatternSyntax);
             } catch (const std::regex_error&) {
                 throw ScriptError("bad pattern " + w[at].text);
@@ -739,6 +777,7 @@ void* runMatch(void* arg) {
 
 bool matches(const std::string& value, const std::string& expected, bool pattern) {
     if (!pattern) return value == expected;
+    if (!countsWithinReason(expected)) throw ScriptError("bad pattern " + expected);
     // std::regex recurses once per character: a long text (a whole file) needs a deep stack,
     // so the match runs on a thread of its own with room enough.
     MatchJob job{wide(value), wide(expected)};
