@@ -108,7 +108,7 @@ TEST_F(Board, ANumberOutsideTheBoardClassifiesNothing) {
     board::FrmCSav& b = game(1);
     dropOn(b, 1, 7);
     dropOn(b, 0, 99);  // no token named
-    EXPECT_EQ(m->TypeCase, "CasQ");
+    EXPECT_EQ(m->TypeCase, state::SquareType::Headquarters);
     EXPECT_EQ(m->CleCat, "QueJ");
     EXPECT_EQ(b.LblCas.caption(), "99");
     EXPECT_EQ(b.LblCas1.caption(), "7");

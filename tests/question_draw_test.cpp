@@ -82,7 +82,7 @@ TEST_F(QuestionDraw, FiftyMissesDoNotRefill) {
 
 TEST_F(QuestionDraw, TheRecapEntryFollowsTheSidesCountAndStopsAtFifty) {
     board::FrmCSav& b = board(2);
-    ASSERT_EQ(m->JQuiJ, 2);
+    ASSERT_EQ(m->JQuiJ, state::Turn::Side2);
     b.LblQ2.setCaption("4");
     const std::string q = ask(b, true);
     EXPECT_EQ(m->RecapJ2.Quest[5], q);
@@ -97,7 +97,7 @@ TEST_F(QuestionDraw, TheRecapEntryFollowsTheSidesCountAndStopsAtFifty) {
     ask(b, false);
     EXPECT_EQ(b.LblQ2.caption(), "51");
     EXPECT_EQ(m->RecapJ2.Quest[50], last);
-    EXPECT_EQ(m->JQuiJ, 1);  // the wrong answer passed the turn
+    EXPECT_EQ(m->JQuiJ, state::Turn::Side1);  // the wrong answer passed the turn
 }
 
 TEST(Score, RoundsHalvesToTheEvenNeighbour) {

@@ -26,7 +26,7 @@ void FrmCSav::LblLance_Click() {
     setTokensEnabled(false, false);
     hideReach();
     questionDuringRoll_ = false;
-    LblCam.setCaption(m_.JQuiJ == 2 ? "2" : "1");
+    LblCam.setCaption(m_.JQuiJ == state::Turn::Side2 ? "2" : "1");
     if (!isRollAgain(number(LblCas.caption()))) {
         NbTours += 1;
         LblTOUR.setCaption(std::to_string(NbTours));
@@ -51,16 +51,17 @@ void FrmCSav::Die_Timer(int k) {
     std::string name;
     // A question asked while the die rolled ended the move: no token is freed.
     const bool move = !questionDuringRoll_;
-    if (m_.TypePartie == 1) {
+    if (m_.TypePartie == state::GameType::OnePlayer) {
         setTokensEnabled(move, false);
         name = m_.NomJ1;
-    } else if (m_.TypePartie == 2) {
-        const bool side1 = m_.JQuiJ == 1;
+    } else if (m_.TypePartie == state::GameType::TwoSides) {
+        const bool side1 = m_.JQuiJ == state::Turn::Side1;
         setTokensEnabled(move && side1, move && !side1);
         name = side1 ? m_.NomJ2 : m_.NomJ3;
     }
-    if (move && (m_.TypePartie == 1 || m_.TypePartie == 2)) showReach(m_.TypePartie == 2 && m_.JQuiJ != 1 ? 2 : 1);
-    if (m_.TypePartie == 1 || m_.TypePartie == 2) {
+    const bool board = m_.TypePartie == state::GameType::OnePlayer || m_.TypePartie == state::GameType::TwoSides;
+    if (move && board) showReach(m_.TypePartie == state::GameType::TwoSides && m_.JQuiJ != state::Turn::Side1 ? 2 : 1);
+    if (board) {
         LblN.setCaption("");
         LblInfo.setCaption(name + ",  avancez  votre" + m_.CrLf + "camembert de " + LblDE.caption() + " cases," +
                            m_.CrLf + "dans  n ' importe" + m_.CrLf + "quelle direction.");
@@ -112,7 +113,7 @@ void FrmCSav::CmdLB_Click() {
         switch (squareKind(n)) {
             case SquareKind::Centre:
                 m_.CleCat = "";
-                m_.TypeCase = "CasC";
+                m_.TypeCase = state::SquareType::Centre;
                 LblQuest.setEnabled(true);
                 LblLance.setEnabled(false);
                 break;
@@ -120,7 +121,7 @@ void FrmCSav::CmdLB_Click() {
             case SquareKind::Category:
             case SquareKind::Headquarters:
                 m_.CleCat = std::string(state::kCategories[static_cast<std::size_t>(squareCategory(n) - 1)].key);
-                m_.TypeCase = squareKind(n) == SquareKind::Category ? "CasN" : "CasQ";
+                m_.TypeCase = squareKind(n) == SquareKind::Category ? state::SquareType::Category : state::SquareType::Headquarters;
                 LblQuest.setEnabled(true);
                 LblLance.setEnabled(false);
                 break;
@@ -131,7 +132,7 @@ void FrmCSav::CmdLB_Click() {
 }
 
 bool FrmCSav::sideOnTurnHoldsAllSix() const {
-    const auto& flags = m_.TypePartie == 2 && m_.JQuiJ == 2 ? PartJ2 : PartJ1;
+    const auto& flags = m_.TypePartie == state::GameType::TwoSides && m_.JQuiJ == state::Turn::Side2 ? PartJ2 : PartJ1;
     for (int k = 1; k <= 6; ++k) {
         if (flags[static_cast<std::size_t>(k)] != 1) return false;
     }
@@ -183,7 +184,7 @@ void FrmCSav::LblCas_Change() {
             if (NbTours > 1) sound("WSon04.wav");
             const bool final = sideOnTurnHoldsAllSix();
             LblN.setCaption(final ? "Question finale" : "Case centrale");
-            if (final && m_.TypePartie == 2) {
+            if (final && m_.TypePartie == state::GameType::TwoSides) {
                 LblInfo.setCaption(lines({"Cliquez sur ''Question''", "puis votre adversaire", "devra sélectionner la",
                                           "catégorie à laquelle", "vous devez", "répondre."},
                                          crlf));

@@ -47,9 +47,9 @@ void setQuietly(ui::Label& l, const std::string& caption) {
 
 records::SavedGame FrmCSav::savedGame() const {
     records::SavedGame g;
-    g.type = m_.TypePartie == 2 ? 2 : 1;
+    g.type = m_.TypePartie == state::GameType::TwoSides ? 2 : 1;
     g.finished = PartieFinie;
-    g.turn = g.type == 2 ? m_.JQuiJ : 0;
+    g.turn = g.type == 2 ? state::sideNumber(m_.JQuiJ) : 0;
     g.turns = number(LblTOUR.caption());
     const ui::Label* names[2] = {&LblJ1, &LblJ2};
     const ui::Label* counters[2][4] = {{&LblQues1, &LblQuesR1, &LblQuesF1, &LblScor1},
@@ -169,10 +169,10 @@ void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, co
     const bool two = g.type == 2;
     const records::SavedSide& a = g.sides[0];
     const records::SavedSide& b = g.sides[1];
-    m_.TypePartie = two ? 2 : 1;
+    m_.TypePartie = two ? state::GameType::TwoSides : state::GameType::OnePlayer;
     setSides(two ? 2 : 1);
     PartieFinie = g.finished;
-    m_.JQuiJ = two ? g.turn : 0;
+    m_.JQuiJ = state::turnOf(two ? g.turn : 0);
     LblJquiJ.setCaption(two ? std::to_string(g.turn) : "");
     // The names read become the game's names, so that a win is credited to them.
     if (two) {

@@ -16,16 +16,16 @@ void FrmCSav::addOne(ui::Label& counter) { counter.setCaption(std::to_string(num
 
 void FrmCSav::TimRetQuest_Timer() {
     int side = 0;
-    if (m_.TypePartie == 1) {
+    if (m_.TypePartie == state::GameType::OnePlayer) {
         side = 1;
-    } else if (m_.TypePartie == 2 && (m_.JQuiJ == 1 || m_.JQuiJ == 2)) {
-        side = m_.JQuiJ;
+    } else if (m_.TypePartie == state::GameType::TwoSides) {
+        side = state::sideNumber(m_.JQuiJ);
     }
     if (side == 0) {
         TimRetQuest.setInterval(0);
         return;
     }
-    const bool two = m_.TypePartie == 2;
+    const bool two = m_.TypePartie == state::GameType::TwoSides;
     const int other = side == 1 ? 2 : 1;
     const std::string& crlf = m_.CrLf;
     addOne(side == 1 ? LblQues1 : LblQues2);
@@ -45,11 +45,11 @@ void FrmCSav::TimRetQuest_Timer() {
         addOne(side == 1 ? LblQuesR1 : LblQuesR2);
         if (two) {
             LblLance.setEnabled(true);
-            m_.JQuiJ = side;
+            m_.JQuiJ = state::turnOf(side);
             LblJquiJ.setCaption(std::to_string(side));
         }
-        if (m_.TypeCase == "CasQ") awardWedge(side);
-        if (m_.TypeCase == "CasC") {
+        if (m_.TypeCase == state::SquareType::Headquarters) awardWedge(side);
+        if (m_.TypeCase == state::SquareType::Centre) {
             const auto& flags = side == 1 ? PartJ1 : PartJ2;
             bool all = true;
             for (int k = 1; k <= 6; ++k) all = all && flags[static_cast<std::size_t>(k)] == 1;
@@ -69,7 +69,7 @@ void FrmCSav::TimRetQuest_Timer() {
         LblInfo.setCaption("C'est au tour de " + crlf + name + crlf + "de jouer en" + crlf + "lançant" + crlf + " le dé.");
         addOne(side == 1 ? LblQuesF1 : LblQuesF2);
         LblLance.setEnabled(true);
-        m_.JQuiJ = other;
+        m_.JQuiJ = state::turnOf(other);
         LblJquiJ.setCaption(std::to_string(other));
     }
     TimRetQuest.setInterval(0);
@@ -128,8 +128,8 @@ void FrmCSav::TimFin_Timer() {
         if (table.size() > 30) table.resize(30);
         LblInfo.setCaption("Fin de" + n + "la partie.");
         sound("WSon06.wav");
-        const bool two = m_.TypePartie == 2;
-        const int winner = two ? (m_.JQuiJ == 2 ? 2 : 1) : 1;
+        const bool two = m_.TypePartie == state::GameType::TwoSides;
+        const int winner = two && m_.JQuiJ == state::Turn::Side2 ? 2 : 1;
         const std::string s = (winner == 1 ? LblScor1 : LblScor2).caption();
         const std::string& w = two ? (winner == 1 ? m_.NomJ2 : m_.NomJ3) : m_.NomJ1;
         const bool entered = records::qualifies(number(s), table);

@@ -235,9 +235,9 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
     LblN.onChange = [this] {
         const std::string& c = LblN.caption();
         ui::Color colour = kDarkRed;
-        if (m_.TypePartie == 1 && c == m_.NomJ1) colour = kRed;
-        if (m_.TypePartie == 2 && (c == m_.NomJ2 || c == m_.NomJ3)) {
-            const bool second = c == m_.NomJ3 && (c != m_.NomJ2 || m_.JQuiJ == 2);
+        if (m_.TypePartie == state::GameType::OnePlayer && c == m_.NomJ1) colour = kRed;
+        if (m_.TypePartie == state::GameType::TwoSides && (c == m_.NomJ2 || c == m_.NomJ3)) {
+            const bool second = c == m_.NomJ3 && (c != m_.NomJ2 || m_.JQuiJ == state::Turn::Side2);
             colour = second ? kBlue : kRed;
         }
         LblN.setForeColor(colour);
@@ -362,7 +362,7 @@ void FrmCSav::sound(const char* file) {
 void FrmCSav::SubRAZ() {
     ImgFond.move(0, 0);
     m_.RepJuste = 0;
-    m_.JQuiJ = 0;
+    m_.JQuiJ = state::Turn::None;
     NbTours = 0;
     PartieModifiee = 0;
     NomFichier.clear();
@@ -410,7 +410,7 @@ void FrmCSav::TimDeb_Timer() {
                                              "le camembert rouge dans", "n'importe quelle direc-", "tion d' autant de",
                                              "cases  qu '", "indiquées", "par le", "dé."},
                                             n);
-        if (m_.TypePartie == 1) {
+        if (m_.TypePartie == state::GameType::OnePlayer) {
             setSides(1);
             LblN.setCaption(m_.NomJ1);
             LblJ1.setCaption(m_.NomJ1);
@@ -419,7 +419,7 @@ void FrmCSav::TimDeb_Timer() {
             C1Top.setCaption(std::to_string(Cam1.top()));
             C1Lef.setCaption(std::to_string(Cam1.left()));
             setTokensEnabled(false, false);
-        } else if (m_.TypePartie == 2) {
+        } else if (m_.TypePartie == state::GameType::TwoSides) {
             setSides(2);
             LblJ1.setCaption(m_.NomJ2);
             LblJ2.setCaption(m_.NomJ3);
@@ -451,7 +451,7 @@ void FrmCSav::TimDeb_Timer() {
                                           "tion d' autant de", "cases  qu '", "indiquées", "par le", "dé."},
                                          n));
             }
-            m_.JQuiJ = side1 ? 1 : 2;
+            m_.JQuiJ = side1 ? state::Turn::Side1 : state::Turn::Side2;
             LblJquiJ.setCaption(side1 ? "1" : "2");
             setTokensEnabled(false, false);
         }

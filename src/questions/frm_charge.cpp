@@ -62,7 +62,7 @@ void FrmCharge::TimDeb_Timer() {
 
 void FrmCharge::Step_Timer(int series, int category) {
     const state::Category& c = state::kCategories[static_cast<std::size_t>(category - 1)];
-    if (series >= 2 && (m_.TypePartie != 3 || m_.CleCat == c.key)) {
+    if (series >= 2 && (m_.TypePartie != state::GameType::Quiz || m_.CleCat == c.key)) {
         state::QuestionTable& staging = m_.staging[static_cast<std::size_t>(category - 1)];
         storeCategory(series, category, staging);
         m_.table(category) = staging;
@@ -78,7 +78,7 @@ void FrmCharge::Step_Timer(int series, int category) {
 
 void FrmCharge::TimFin_Timer() {
     app().setPointer(ui::Pointer::Default);
-    app().load(m_.TypePartie != 3 ? "FrmCSav" : "FrmEntraine");
+    app().load(m_.TypePartie != state::GameType::Quiz ? "FrmCSav" : "FrmEntraine");
     TimFin.setInterval(0);
 }
 

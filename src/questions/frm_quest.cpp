@@ -94,7 +94,7 @@ void FrmQuest::Form_Load() {
     try {
         TimDeb.setInterval(100);
         // On the centre the time runs from the moment the category is chosen.
-        if (m_.Minut == 1 && m_.TypeCase != "CasC") startCountdown();
+        if (m_.Minut == 1 && m_.TypeCase != state::SquareType::Centre) startCountdown();
         LblQue.setTop(540);
         LblR1.setTop(1500);
         LblR2.setTop(1800);
@@ -191,7 +191,7 @@ void FrmQuest::TimDeb_Timer() {
     TimDeb.setInterval(0);
     // A window that could not load is closed by its report: no category is asked for.
     if (loadFailed_) return;
-    if (m_.TypeCase == "CasC") {
+    if (m_.TypeCase == state::SquareType::Centre) {
         // The category is chosen first; the question shows once it is drawn.
         app().load("FrmQuestC").show();
         return;
@@ -328,12 +328,12 @@ void FrmQuest::Form_Unload(int& cancel) {
         // The recap entry: the question as shown, the answer as revealed, the verdict.
         state::RecapList* list = nullptr;
         ui::Label* count = nullptr;
-        if (m_.TypePartie == 1) {
+        if (m_.TypePartie == state::GameType::OnePlayer) {
             list = &m_.Recap;
             count = &board->LblQ1;
-        } else if (m_.TypePartie == 2) {
-            list = m_.JQuiJ == 1 ? &m_.RecapJ1 : &m_.RecapJ2;
-            count = m_.JQuiJ == 1 ? &board->LblQ1 : &board->LblQ2;
+        } else if (m_.TypePartie == state::GameType::TwoSides) {
+            list = m_.JQuiJ == state::Turn::Side1 ? &m_.RecapJ1 : &m_.RecapJ2;
+            count = m_.JQuiJ == state::Turn::Side1 ? &board->LblQ1 : &board->LblQ2;
         }
         if (list != nullptr) {
             int n = 0;

@@ -71,16 +71,16 @@ void FrmQuestC::Form_Load() {
         move(board->left() + (board->width() - width()) / 2, board->top() + (board->height() - height()) / 2 + 1680);
     }
     const std::string choose = std::string(kChooseText) + m_.CrLf + kChooseText2;
-    if (m_.TypePartie == 1) {
+    if (m_.TypePartie == state::GameType::OnePlayer) {
         if (m_.NbPartJ1 == 6) {
             TimChoix1.setInterval(500);
         } else {
             Lbl(0).setCaption(choose);
         }
-    } else if (m_.TypePartie == 2) {
-        if (m_.JQuiJ == 1 && m_.NbPartJ1 == 6) {
+    } else if (m_.TypePartie == state::GameType::TwoSides) {
+        if (m_.JQuiJ == state::Turn::Side1 && m_.NbPartJ1 == 6) {
             TimChoix2.setInterval(500);
-        } else if (m_.JQuiJ == 2 && m_.NbPartJ2 == 6) {
+        } else if (m_.JQuiJ == state::Turn::Side2 && m_.NbPartJ2 == 6) {
             TimChoix3.setInterval(500);
         } else {
             Lbl(0).setCaption(choose);

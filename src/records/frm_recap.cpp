@@ -99,7 +99,7 @@ void FrmRecap::Form_Load() {
         setWidth(ImgFond.width() + kBorderWidth);
         setHeight(ImgFond.height() + kBorderHeight);
         move((app().screenWidth() - width()) / 2, (app().screenHeight() - height()) / 2);
-        if (m_.TypePartie == 2) {
+        if (m_.TypePartie == state::GameType::TwoSides) {
             CmdJ1.setCaption(m_.NomJ2);
             CmdJ2.setCaption(m_.NomJ3);
             showSide(1);

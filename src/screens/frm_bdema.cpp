@@ -163,19 +163,19 @@ void FrmBDema::CmdJouer_Click(int index) {
     switch (index) {
         case 1:
             if (TxtJ1.text().empty()) return TxtJ1.setFocus();
-            m_.TypePartie = 1;
+            m_.TypePartie = state::GameType::OnePlayer;
             m_.NomJ1 = text::left(TxtJ1.text(), 8);
             break;
         case 2:
             if (TxtJ2.text().empty()) return TxtJ2.setFocus();
             if (TxtJ3.text().empty()) return TxtJ3.setFocus();
-            m_.TypePartie = 2;
+            m_.TypePartie = state::GameType::TwoSides;
             m_.NomJ1 = text::left(TxtJ1.text(), 8);
             m_.NomJ2 = text::left(TxtJ2.text(), 8);
             m_.NomJ3 = text::left(TxtJ3.text(), 8);
             break;
         case 3: {
-            m_.TypePartie = 3;
+            m_.TypePartie = state::GameType::Quiz;
             const std::pair<ui::OptionButton*, const char*> keys[] = {{&Optio1, "QueB"}, {&Optio2, "QueJ"},
                                                                       {&Optio3, "QueM"}, {&Optio4, "QueV"},
                                                                       {&Optio5, "QueO"}, {&Optio6, "QueR"}};

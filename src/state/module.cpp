@@ -40,7 +40,7 @@ void Module::registerFields() {
     f.bind("RepJuste", RepJuste);
     f.bind("Quest", Quest);
     f.bind("NbQuestCat", NbQuestCat);
-    f.bind("TypeCase", TypeCase);
+    f.scalar("TypeCase", [this] { return std::string(squareTypeCode(TypeCase)); });
     f.bind("CleCat", CleCat);
     f.bind("JQuiJ", JQuiJ);
     f.bind("ChoixFait", ChoixFait);

@@ -29,6 +29,18 @@ struct RecapList {
     void clear() { *this = RecapList{}; }
 };
 
+// The kind of game being played.
+enum class GameType { None = 0, OnePlayer = 1, TwoSides = 2, Quiz = 3 };
+// Whose turn it is in a two-side game (None in a one-player game or before the draw).
+enum class Turn { None = 0, Side1 = 1, Side2 = 2 };
+inline constexpr int sideNumber(Turn t) { return static_cast<int>(t); }
+inline constexpr Turn turnOf(int side) { return side == 1 ? Turn::Side1 : side == 2 ? Turn::Side2 : Turn::None; }
+// The kind of square the question is asked on: its code is what scripts read ("CasN"...).
+enum class SquareType { None, Category, Headquarters, Centre };
+inline constexpr const char* squareTypeCode(SquareType t) {
+    return t == SquareType::Category ? "CasN" : t == SquareType::Headquarters ? "CasQ" : t == SquareType::Centre ? "CasC" : "";
+}
+
 class Module {
 public:
     Module();
@@ -43,7 +55,7 @@ public:
     // Folder of the files the program writes ("option.ret", "bestscor.ret"), trailing
     // separator: the program's folder when it may write there, else the user's data folder.
     std::string CheminDonnees;
-    int TypePartie = 0;      // 1 one player, 2 two sides, 3 quiz
+    GameType TypePartie = GameType::None;
     std::string NomJ1, NomJ2, NomJ3;
     int SonYN = 0;
     int Minut = 0;
@@ -52,9 +64,9 @@ public:
     int RepJuste = 0;
     int Quest = 0;
     int NbQuestCat = 0;
-    std::string TypeCase;
+    SquareType TypeCase = SquareType::None;
     std::string CleCat;
-    int JQuiJ = 0;
+    Turn JQuiJ = Turn::None;
     int ChoixFait = 0;
     std::string RepEntraine;
     std::string ErrTexte;

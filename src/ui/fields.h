@@ -52,6 +52,8 @@ public:
             return v;
         } else if constexpr (std::is_same_v<T, bool>) {
             return v ? "true" : "false";
+        } else if constexpr (std::is_enum_v<T>) {
+            return numberText(static_cast<int>(v));
         } else {
             return numberText(v);
         }

@@ -102,7 +102,7 @@ TEST(QtGame, ATwoSideGameFromTheStartScreenToTheBestScores) {
         auto& board = *app.find<board::FrmCSav>();
         ASSERT_FALSE(messages.isEmpty());
         EXPECT_TRUE(messages.first().contains(QStringLiteral("Après tirage aléatoire")));
-        const int winner = m.JQuiJ;
+        const int winner = state::sideNumber(m.JQuiJ);
         ASSERT_TRUE(winner == 1 || winner == 2);
 
         for (int square : {7, 14, 21, 28, 35, 42, 0}) {

@@ -174,7 +174,7 @@ TEST_F(QtPlay, ATurnIsPlayedFromTheKeyboardAlone) {
     answerer.stop();
     auto& b = *app->find<board::FrmCSav>();
     QWidget* boardWindow = platform->widgetFor(b);
-    const int side = m->JQuiJ;
+    const int side = state::sideNumber(m->JQuiJ);
     press(boardWindow, Qt::Key_Space);
     QTRY_VERIFY_WITH_TIMEOUT((side == 1 ? b.Cam1 : b.Cam2).enabled(), 5000);
     for (int k = 0; k < 5; ++k) press(boardWindow, Qt::Key_Left);

@@ -39,7 +39,7 @@ TEST(QtProgram, TheStartScreenLeadsThroughTheLoadingWindowToTheBoard) {
         ASSERT_NE(play, nullptr);
         EXPECT_EQ(play->text(), QStringLiteral("   Jouer..."));
         QTest::mouseClick(play, Qt::LeftButton);
-        EXPECT_EQ(m.TypePartie, 1);
+        EXPECT_EQ(m.TypePartie, state::GameType::OnePlayer);
         ASSERT_NE(app.find("FrmCharge"), nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(app.find("FrmCSav") != nullptr, 3000);
         EXPECT_EQ(m.TabArt[1].Reponse, "Un alexandrin");
