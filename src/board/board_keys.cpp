@@ -32,7 +32,7 @@ int FrmCSav::freeSide() const {
 
 void FrmCSav::showReach(int side) {
     hideReach();
-    const int from = number((side == 1 ? LblCas1 : LblCas2).caption());
+    const int from = number(this->side(side).square->caption());
     reach_ = reachable(from, number(LblDE.caption()));
     for (std::size_t k = 0; k < reach_.size() && k < static_cast<std::size_t>(kMarks); ++k) {
         const ui::Label& zone = LB(reach_[k]);
@@ -64,7 +64,7 @@ void FrmCSav::placeCursor(int square) {
 void FrmCSav::keyboardMove(const std::string& key) {
     const int side = freeSide();
     if (side == 0) return;
-    const int start = cursor_ >= 0 ? cursor_ : number((side == 1 ? LblCas1 : LblCas2).caption());
+    const int start = cursor_ >= 0 ? cursor_ : number(this->side(side).square->caption());
     int next = start;
     if (key == "tab" || key == "shift+tab") {
         // Tab goes from one marked square to the next.
@@ -90,7 +90,7 @@ bool FrmCSav::Form_KeyDown(const std::string& key) {
         if (key == "space") return false;
         // Enter drops the token on the highlighted square as the mouse would.
         if (cursor_ >= 0 && freeSide() != 0) {
-            ui::Picture& token = freeSide() == 1 ? Cam1 : Cam2;
+            ui::Picture& token = *side(freeSide()).token;
             ui::Label& zone = LB(cursor_);
             if (zone.onDragDrop) zone.onDragDrop(token, zone.width() / 2.0, zone.height() / 2.0);
             return true;
@@ -142,22 +142,21 @@ void FrmCSav::nameControls() {
         }
         LB(n).setAccessibleName(what);
     }
-    const char* colour[2] = {"rouge", "bleu"};
-    for (int side = 0; side < 2; ++side) {
-        const std::string c = colour[side];
-        (side == 0 ? Cam1 : Cam2).setAccessibleName("Camembert " + c);
+    for (int s = 1; s <= 2; ++s) {
+        const Side& d = side(s);
+        const std::string c = s == 1 ? "rouge" : "bleu";
+        d.token->setAccessibleName("Camembert " + c);
         for (int k = 1; k <= 6; ++k) {
-            (side == 0 ? Par1 : Par2)[static_cast<std::size_t>(k - 1)]->setAccessibleName("Portion " + categoryName(k) +
-                                                                                          " du camembert " + c);
-            (side == 0 ? ImgPart1 : ImgPart2)(k).setAccessibleName("Camembert " + c + ", portion " + std::to_string(k));
+            d.overlays[static_cast<std::size_t>(k - 1)]->setAccessibleName("Portion " + categoryName(k) + " du camembert " + c);
+            (*d.wedgeSlots)(k).setAccessibleName("Camembert " + c + ", portion " + std::to_string(k));
         }
-        (side == 0 ? LblJ1 : LblJ2).setAccessibleName("Joueur " + c);
-        (side == 0 ? LblQues1 : LblQues2).setAccessibleName("Questions posées au joueur " + c);
-        (side == 0 ? LblQuesR1 : LblQuesR2).setAccessibleName("Réponses justes du joueur " + c);
-        (side == 0 ? LblQuesF1 : LblQuesF2).setAccessibleName("Réponses inexactes du joueur " + c);
-        (side == 0 ? LblScor1 : LblScor2).setAccessibleName("Score du joueur " + c + " en pour cent");
-        (side == 0 ? Img1Ora : Img2Ora).setAccessibleName("Au tour du joueur " + c);
-        (side == 0 ? Img1Gris : Img2Gris).setAccessibleName("Le joueur " + c + " attend son tour");
+        d.name->setAccessibleName("Joueur " + c);
+        d.asked->setAccessibleName("Questions posées au joueur " + c);
+        d.right->setAccessibleName("Réponses justes du joueur " + c);
+        d.wrong->setAccessibleName("Réponses inexactes du joueur " + c);
+        d.score->setAccessibleName("Score du joueur " + c + " en pour cent");
+        d.onTurn->setAccessibleName("Au tour du joueur " + c);
+        d.waiting->setAccessibleName("Le joueur " + c + " attend son tour");
     }
     for (int v = 1; v <= 6; ++v) ImDe(v).setAccessibleName("Dé : " + std::to_string(v));
     for (int k = 1; k <= kMarks; ++k) ImgCible(k).setAccessibleName("Case atteignable");

@@ -71,7 +71,7 @@ void FrmCSav::Die_Timer(int k) {
 }
 
 void FrmCSav::dropOnToken(int side) {
-    CaseCible = number((side == 1 ? LblCas1 : LblCas2).caption());
+    CaseCible = number(this->side(side).square->caption());
     CmdLB_Click();
 }
 
@@ -93,10 +93,10 @@ void FrmCSav::CmdLB_Click() {
     if (token != nullptr && n >= 0 && n < kSquares) {
         const ui::Label& zone = LB(n);
         token->move(zone.left() + zone.width() / 2 - token->width() / 2, zone.top() + zone.height() / 2 - token->height() / 2);
-        const bool first = token == &Cam1;
-        (first ? C1Top : C2Top).setCaption(std::to_string(token->top()));
-        (first ? C1Lef : C2Lef).setCaption(std::to_string(token->left()));
-        (first ? LblCas1 : LblCas2).setCaption(std::to_string(n));
+        const Side& s = side(token == &Cam1 ? 1 : 2);
+        s.top->setCaption(std::to_string(token->top()));
+        s.left->setCaption(std::to_string(token->left()));
+        s.square->setCaption(std::to_string(n));
         if (Cam1.left() == Cam2.left() && Cam1.top() == Cam2.top()) {
             Cam1.setLeft(Cam1.left() - 120);
             Cam2.setLeft(Cam1.left() + 240);
@@ -132,7 +132,7 @@ void FrmCSav::CmdLB_Click() {
 }
 
 bool FrmCSav::sideOnTurnHoldsAllSix() const {
-    const auto& flags = m_.TypePartie == state::GameType::TwoSides && m_.JQuiJ == state::Turn::Side2 ? PartJ2 : PartJ1;
+    const auto& flags = *side(m_.TypePartie == state::GameType::TwoSides && m_.JQuiJ == state::Turn::Side2 ? 2 : 1).wedges;
     for (int k = 1; k <= 6; ++k) {
         if (flags[static_cast<std::size_t>(k)] != 1) return false;
     }
@@ -201,22 +201,22 @@ void FrmCSav::LblCas_Change() {
 }
 
 void FrmCSav::SubPart() {
-    for (auto* p : Par1) p->setVisible(false);
-    for (auto* p : Par2) p->setVisible(false);
+    for (int s = 1; s <= 2; ++s) {
+        for (auto* p : side(s).overlays) p->setVisible(false);
+    }
     m_.NbPartJ1 = 0;
     m_.NbPartJ2 = 0;
     for (int k = 1; k <= 6; ++k) {
-        if (PartJ1[static_cast<std::size_t>(k)] == 1) {
-            Par1[static_cast<std::size_t>(k - 1)]->move(Cam1.left(), Cam1.top());
-            m_.NbPartJ1 += 1;
-        }
-        if (PartJ2[static_cast<std::size_t>(k)] == 1) {
-            Par2[static_cast<std::size_t>(k - 1)]->move(Cam2.left(), Cam2.top());
-            m_.NbPartJ2 += 1;
+        for (int s = 1; s <= 2; ++s) {
+            const Side& d = side(s);
+            if ((*d.wedges)[static_cast<std::size_t>(k)] != 1) continue;
+            d.overlays[static_cast<std::size_t>(k - 1)]->move(d.token->left(), d.token->top());
+            (s == 1 ? m_.NbPartJ1 : m_.NbPartJ2) += 1;
         }
     }
-    for (auto* p : Par1) p->setVisible(true);
-    for (auto* p : Par2) p->setVisible(true);
+    for (int s = 1; s <= 2; ++s) {
+        for (auto* p : side(s).overlays) p->setVisible(true);
+    }
 }
 
 // --- commands ----------------------------------------------------------------------------------

@@ -51,22 +51,18 @@ records::SavedGame FrmCSav::savedGame() const {
     g.finished = PartieFinie;
     g.turn = g.type == 2 ? state::sideNumber(m_.JQuiJ) : 0;
     g.turns = number(LblTOUR.caption());
-    const ui::Label* names[2] = {&LblJ1, &LblJ2};
-    const ui::Label* counters[2][4] = {{&LblQues1, &LblQuesR1, &LblQuesF1, &LblScor1},
-                                       {&LblQues2, &LblQuesR2, &LblQuesF2, &LblScor2}};
-    const ui::Label* where[2][3] = {{&C1Top, &C1Lef, &LblCas1}, {&C2Top, &C2Lef, &LblCas2}};
-    for (std::size_t s = 0; s < 2; ++s) {
-        records::SavedSide& side = g.sides[s];
-        side.name = names[s]->caption();
-        side.questions = number(counters[s][0]->caption());
-        side.right = number(counters[s][1]->caption());
-        side.wrong = number(counters[s][2]->caption());
-        side.score = number(counters[s][3]->caption());
-        side.top = number(where[s][0]->caption());
-        side.left = number(where[s][1]->caption());
-        side.square = number(where[s][2]->caption());
-        const auto& flags = s == 0 ? PartJ1 : PartJ2;
-        for (std::size_t k = 0; k < 6; ++k) side.wedges[k] = flags[k + 1];
+    for (int s = 1; s <= 2; ++s) {
+        const Side& d = side(s);
+        records::SavedSide& out = g.sides[static_cast<std::size_t>(s - 1)];
+        out.name = d.name->caption();
+        out.questions = number(d.asked->caption());
+        out.right = number(d.right->caption());
+        out.wrong = number(d.wrong->caption());
+        out.score = number(d.score->caption());
+        out.top = number(d.top->caption());
+        out.left = number(d.left->caption());
+        out.square = number(d.square->caption());
+        for (std::size_t k = 0; k < 6; ++k) out.wedges[k] = (*d.wedges)[k + 1];
     }
     return g;
 }
@@ -132,7 +128,8 @@ void FrmCSav::LblOpen_Click() {
 }
 
 void FrmCSav::placeToken(int side, int top, int left, int square) {
-    ui::Picture& token = side == 1 ? Cam1 : Cam2;
+    const Side& s = this->side(side);
+    ui::Picture& token = *s.token;
     // A position off the board (a file edited by hand) puts the token on its square instead.
     if (left < 0 || top < 0 || left > kWidth - kToken || top > kHeight - kToken) {
         const ui::Label& zone = LB(square);
@@ -140,9 +137,9 @@ void FrmCSav::placeToken(int side, int top, int left, int square) {
         top = zone.top() + zone.height() / 2 - kToken / 2;
     }
     token.move(left, top);
-    (side == 1 ? C1Top : C2Top).setCaption(std::to_string(top));
-    (side == 1 ? C1Lef : C2Lef).setCaption(std::to_string(left));
-    (side == 1 ? LblCas1 : LblCas2).setCaption(std::to_string(square));
+    s.top->setCaption(std::to_string(top));
+    s.left->setCaption(std::to_string(left));
+    s.square->setCaption(std::to_string(square));
 }
 
 void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, const std::string& file) {
@@ -206,23 +203,21 @@ void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, co
     setQuietly(LblCas, std::to_string(two && g.turn == 2 ? b.square : a.square));
 
     // Wedges: the flags, and the slots filled in category order.
-    for (int side = 1; side <= 2; ++side) {
-        auto& flags = side == 1 ? PartJ1 : PartJ2;
-        auto& markers = side == 1 ? L1 : L2;
-        auto& slots = side == 1 ? ImgPart1 : ImgPart2;
-        const records::SavedSide& from = side == 1 ? a : b;
+    for (int s = 1; s <= 2; ++s) {
+        const Side& d = side(s);
+        const records::SavedSide& from = g.sides[static_cast<std::size_t>(s - 1)];
         int slot = 0;
         for (int k = 1; k <= 6; ++k) {
-            markers(k).setCaption("0");
-            slots(k).loadResource(side == 1 ? "CAM17" : "CAM27");
+            (*d.slotUsed)(k).setCaption("0");
+            (*d.wedgeSlots)(k).loadResource(d.emptySlot);
         }
-        if (side == 2 && !two) continue;
+        if (s == 2 && !two) continue;
         for (int k = 1; k <= 6; ++k) {
-            flags[static_cast<std::size_t>(k)] = from.wedges[static_cast<std::size_t>(k - 1)];
-            if (flags[static_cast<std::size_t>(k)] != 1) continue;
+            (*d.wedges)[static_cast<std::size_t>(k)] = from.wedges[static_cast<std::size_t>(k - 1)];
+            if ((*d.wedges)[static_cast<std::size_t>(k)] != 1) continue;
             ++slot;
-            markers(slot).setCaption("1");
-            slots(slot).loadResource("CAM" + std::to_string(side) + std::to_string(k));
+            (*d.slotUsed)(slot).setCaption("1");
+            (*d.wedgeSlots)(slot).loadResource(d.slotPicture(k));
         }
     }
     NomFichier = file;

@@ -26,15 +26,16 @@ void FrmCSav::TimRetQuest_Timer() {
         return;
     }
     const bool two = m_.TypePartie == state::GameType::TwoSides;
-    const int other = side == 1 ? 2 : 1;
+    const int other = 3 - side;
+    const Side& me = this->side(side);
     const std::string& crlf = m_.CrLf;
-    addOne(side == 1 ? LblQues1 : LblQues2);
-    addOne(side == 1 ? LblQ1 : LblQ2);
+    addOne(*me.asked);
+    addOne(*me.recapCount);
     if (!two) LblLance.setEnabled(true);
     if (m_.RepJuste == 1) {
         LblN.setCaption("");
         if (two) {
-            const std::string& name = side == 1 ? m_.NomJ2 : m_.NomJ3;
+            const std::string& name = *me.player;
             LblInfo.setCaption(lines({"", "vous avez répondu correctement à la", "question. Vous", "relancez", "le dé."}, crlf)
                                    .insert(0, name + ","));
         } else {
@@ -42,7 +43,7 @@ void FrmCSav::TimRetQuest_Timer() {
                                       "nouveau tour."},
                                      crlf));
         }
-        addOne(side == 1 ? LblQuesR1 : LblQuesR2);
+        addOne(*me.right);
         if (two) {
             LblLance.setEnabled(true);
             m_.JQuiJ = state::turnOf(side);
@@ -50,9 +51,8 @@ void FrmCSav::TimRetQuest_Timer() {
         }
         if (m_.TypeCase == state::SquareType::Headquarters) awardWedge(side);
         if (m_.TypeCase == state::SquareType::Centre) {
-            const auto& flags = side == 1 ? PartJ1 : PartJ2;
             bool all = true;
-            for (int k = 1; k <= 6; ++k) all = all && flags[static_cast<std::size_t>(k)] == 1;
+            for (int k = 1; k <= 6; ++k) all = all && (*me.wedges)[static_cast<std::size_t>(k)] == 1;
             if (all) {
                 LblLance.setEnabled(false);
                 TimFin.setInterval(1000);
@@ -65,9 +65,9 @@ void FrmCSav::TimRetQuest_Timer() {
     } else {
         showTurn(other);
         LblN.setCaption("");
-        const std::string& name = other == 1 ? m_.NomJ2 : m_.NomJ3;
+        const std::string& name = *this->side(other).player;
         LblInfo.setCaption("C'est au tour de " + crlf + name + crlf + "de jouer en" + crlf + "lançant" + crlf + " le dé.");
-        addOne(side == 1 ? LblQuesF1 : LblQuesF2);
+        addOne(*me.wrong);
         LblLance.setEnabled(true);
         m_.JQuiJ = state::turnOf(other);
         LblJquiJ.setCaption(std::to_string(other));
@@ -78,39 +78,36 @@ void FrmCSav::TimRetQuest_Timer() {
 void FrmCSav::awardWedge(int side) {
     const state::Category* c = state::categoryByKey(m_.CleCat);
     if (c == nullptr) return;
-    auto& flags = side == 1 ? PartJ1 : PartJ2;
+    const Side& me = this->side(side);
+    auto& flags = *me.wedges;
     const auto k = static_cast<std::size_t>(c->index);
     if (flags[k] == 1) return;
     m_.RepMsg = app().msgBox("Bravo ! Vous avez répondu à une question de quartier général.            " + m_.CrLf +
                                  "Le triangle " + std::string(c->colour) + " est placé dans votre camembert.",
                              ui::MsgButtons::Ok, ui::MsgIcon::Information, "Savanto");
-    auto& markers = side == 1 ? L1 : L2;
-    auto& slots = side == 1 ? ImgPart1 : ImgPart2;
     for (int slot = 1; slot <= 6; ++slot) {
-        if (number(markers(slot).caption()) == 0) {
-            slots(slot).loadResource("CAM" + std::to_string(side) + std::to_string(c->index));
-            markers(slot).setCaption("1");
+        if (number((*me.slotUsed)(slot).caption()) == 0) {
+            (*me.wedgeSlots)(slot).loadResource(me.slotPicture(c->index));
+            (*me.slotUsed)(slot).setCaption("1");
             break;
         }
     }
     flags[k] = 1;
-    ui::Picture& token = side == 1 ? Cam1 : Cam2;
-    ui::Picture* overlay = (side == 1 ? Par1 : Par2)[k - 1];
-    overlay->move(token.left(), token.top());
+    me.overlays[k - 1]->move(me.token->left(), me.token->top());
 }
 
 void FrmCSav::TimScore_Timer(int side) {
-    ui::Timer& timer = side == 1 ? TimScore1 : TimScore2;
-    const int asked = number((side == 1 ? LblQues1 : LblQues2).caption());
-    const int right = number((side == 1 ? LblQuesR1 : LblQuesR2).caption());
-    timer.setInterval(0);
+    const Side& me = this->side(side);
+    const int asked = number(me.asked->caption());
+    const int right = number(me.right->caption());
+    me.scoreTimer->setInterval(0);
     if (asked == 0) {
-        app().msgBox(std::string(side == 1 ? "Interne 101 - " : "Interne 102 - ") + std::to_string(err::kDivisionByZero) +
+        app().msgBox("Interne 10" + std::to_string(side) + " - " + std::to_string(err::kDivisionByZero) +
                          m_.CrLf + m_.CrLf + errorDescription(err::kDivisionByZero) + ".",
                      ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Erreur programme");
         return;
     }
-    (side == 1 ? LblScor1 : LblScor2).setCaption(std::to_string(records::scorePercent(right, asked)));
+    me.score->setCaption(std::to_string(records::scorePercent(right, asked)));
 }
 
 // --- end of game -------------------------------------------------------------------------------
@@ -130,8 +127,10 @@ void FrmCSav::TimFin_Timer() {
         sound("WSon06.wav");
         const bool two = m_.TypePartie == state::GameType::TwoSides;
         const int winner = two && m_.JQuiJ == state::Turn::Side2 ? 2 : 1;
-        const std::string s = (winner == 1 ? LblScor1 : LblScor2).caption();
-        const std::string& w = two ? (winner == 1 ? m_.NomJ2 : m_.NomJ3) : m_.NomJ1;
+        const Side& won = side(winner);
+        const Side& lost = side(3 - winner);
+        const std::string s = won.score->caption();
+        const std::string& w = two ? *won.player : m_.NomJ1;
         const bool entered = records::qualifies(number(s), table);
         const std::string bravo = "Bravo " + w + " ! Vous avez répondu correctement            ";
         const std::string percent = std::string(34, ' ') + s + " %";
@@ -155,20 +154,11 @@ void FrmCSav::TimFin_Timer() {
                                "  Voulez-vous inscrire ce résultat dans le tableau " + n +
                                "            récapitulant les meilleurs scores ?";
             } else {
-                const bool first = winner == 1;
-                const std::string& l = first ? m_.NomJ3 : m_.NomJ2;
-                const ui::Label& ws = first ? LblScor1 : LblScor2;
-                const ui::Label& wr = first ? LblQuesR1 : LblQuesR2;
-                const ui::Label& wq = first ? LblQues1 : LblQues2;
-                const ui::Label& ls = first ? LblScor2 : LblScor1;
-                const ui::Label& lr = first ? LblQuesR2 : LblQuesR1;
-                const ui::Label& lq = first ? LblQues2 : LblQues1;
-                m_.TexteMsg += n + "Votre score, en pourcentage, est de " + std::to_string(number(ws.caption())) + " %." + n +
-                               "Soit " + std::to_string(number(wr.caption())) + " bonnes réponses pour " +
-                               std::to_string(number(wq.caption())) + " questions posées." + n + n + "Le score de " + l +
-                               " est de " + std::to_string(number(ls.caption())) + " %." + n + "Soit " +
-                               std::to_string(number(lr.caption())) + " bonnes réponses pour " +
-                               std::to_string(number(lq.caption())) + " questions posées.";
+                auto count = [](const ui::Label* l) { return std::to_string(number(l->caption())); };
+                m_.TexteMsg += n + "Votre score, en pourcentage, est de " + count(won.score) + " %." + n + "Soit " +
+                               count(won.right) + " bonnes réponses pour " + count(won.asked) + " questions posées." + n +
+                               n + "Le score de " + *lost.player + " est de " + count(lost.score) + " %." + n + "Soit " +
+                               count(lost.right) + " bonnes réponses pour " + count(lost.asked) + " questions posées.";
             }
         }
         m_.RepMsg = app().msgBox(m_.TexteMsg, entered ? ui::MsgButtons::YesNo : ui::MsgButtons::Ok,

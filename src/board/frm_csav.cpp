@@ -132,12 +132,34 @@ FrmCSav::FrmCSav(ui::App& app, state::Module& m)
         ui::Label& zone = label("LB", {z.left, z.top, z.width, z.height}, n);
         LB.put(n, zone);
     }
-    for (int side = 0; side < 2; ++side) {
-        for (int k = 0; k < 6; ++k) {
-            ui::Picture& p = art(kOverlayNames[side][k], {kRestingLeft, 0, kToken, kToken}, kOverlayPictures[k]);
-            (side == 0 ? Par1 : Par2)[static_cast<std::size_t>(k)] = &p;
-        }
+    for (int k = 0; k < 6; ++k) Par1[static_cast<std::size_t>(k)] = &art(kOverlayNames[0][k], {kRestingLeft, 0, kToken, kToken}, kOverlayPictures[k]);
+    for (int k = 0; k < 6; ++k) Par2[static_cast<std::size_t>(k)] = &art(kOverlayNames[1][k], {kRestingLeft, 0, kToken, kToken}, kOverlayPictures[k]);
+    // Each side's controls together.
+    for (int s = 1; s <= 2; ++s) {
+        const bool one = s == 1;
+        Side& d = sides_[static_cast<std::size_t>(s)];
+        d.number = s;
+        d.name = one ? &LblJ1 : &LblJ2;
+        d.asked = one ? &LblQues1 : &LblQues2;
+        d.right = one ? &LblQuesR1 : &LblQuesR2;
+        d.wrong = one ? &LblQuesF1 : &LblQuesF2;
+        d.score = one ? &LblScor1 : &LblScor2;
+        d.recapCount = one ? &LblQ1 : &LblQ2;
+        d.token = one ? &Cam1 : &Cam2;
+        d.overlays = one ? Par1 : Par2;
+        d.wedgeSlots = one ? &ImgPart1 : &ImgPart2;
+        d.slotUsed = one ? &L1 : &L2;
+        d.wedges = one ? &PartJ1 : &PartJ2;
+        d.top = one ? &C1Top : &C2Top;
+        d.left = one ? &C1Lef : &C2Lef;
+        d.square = one ? &LblCas1 : &LblCas2;
+        d.onTurn = one ? &Img1Ora : &Img2Ora;
+        d.waiting = one ? &Img1Gris : &Img2Gris;
+        d.scoreTimer = one ? &TimScore1 : &TimScore2;
+        d.player = one ? &m_.NomJ2 : &m_.NomJ3;
+        d.emptySlot = one ? "CAM17" : "CAM27";
     }
+
     // The marks of the squares a roll reaches, and the keyboard's highlight: over the
     // squares, under the tokens.
     for (int k = 1; k <= kMarks; ++k) {

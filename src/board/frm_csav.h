@@ -160,6 +160,33 @@ public:
     // The question window closed without a verdict: the board is as it was before "QUESTION".
     void QuestionAnnulee();
 
+    // One side's controls, side 1 (red) or 2 (blue): its panel, its token and its wedges.
+    struct Side {
+        int number = 0;
+        ui::Label* name = nullptr;  // LblJ1
+        ui::Label* asked = nullptr;  // the counters: LblQues1, LblQuesR1, LblQuesF1, LblScor1
+        ui::Label* right = nullptr;
+        ui::Label* wrong = nullptr;
+        ui::Label* score = nullptr;
+        ui::Label* recapCount = nullptr;  // LblQ1: the questions in its recap list
+        ui::Picture* token = nullptr;     // Cam1
+        std::array<ui::Picture*, 6> overlays{};          // the wedges riding on the token, category order
+        ui::ControlArray<ui::Picture>* wedgeSlots = nullptr;  // ImgPart1(1..6), in the order the wedges were won
+        ui::ControlArray<ui::Label>* slotUsed = nullptr;  // L1(1..6)
+        std::array<int, 7>* wedges = nullptr;            // PartJ1(1..6)
+        ui::Label* top = nullptr;  // where the token rests: C1Top, C1Lef, LblCas1
+        ui::Label* left = nullptr;
+        ui::Label* square = nullptr;
+        ui::Picture* onTurn = nullptr;  // Img1Ora, Img1Gris
+        ui::Picture* waiting = nullptr;
+        ui::Timer* scoreTimer = nullptr;
+        const std::string* player = nullptr;  // the player's name in the module (two-side game)
+        std::string emptySlot;                // "CAM17"
+        std::string slotPicture(int category) const { return "CAM" + std::to_string(number) + std::to_string(category); }
+    };
+    Side& side(int s) { return sides_[static_cast<std::size_t>(s == 2 ? 2 : 1)]; }
+    const Side& side(int s) const { return sides_[static_cast<std::size_t>(s == 2 ? 2 : 1)]; }
+
     // The eight push controls, in the order of PosBoutons.
     std::array<ui::Control*, 8> pushControls() const;
 
@@ -197,6 +224,7 @@ private:
     bool questionDuringRoll_ = false;
     ui::Rect newRest_{}, quitRest_{};  // "Nouvelle partie" and "Quitter" at rest
     bool tokensAvantQuestion_[2] = {false, false};
+    std::array<Side, 3> sides_{};  // 1 and 2
     std::vector<int> reach_;  // the squares marked
     int cursor_ = -1;         // the highlighted square
 
