@@ -91,3 +91,15 @@ TEST_F(Startup, TheThirdProblemReportOfARunEndsTheProgram) {
 }
 
 }  // namespace sv::test
+
+namespace sv::test {
+
+TEST_F(Startup, AnOptionsFileThatCannotBeReadGivesTheDefaultsAndLeavesATrail) {
+    std::filesystem::create_directories(folder / "option.ret");
+    app->start();
+    EXPECT_EQ(m->Duree, 120);
+    ASSERT_EQ(platform.logs().size(), 1u);
+    EXPECT_EQ(platform.logs()[0].rfind("savanto.files: option.ret: ", 0), 0u) << platform.logs()[0];
+}
+
+}  // namespace sv::test

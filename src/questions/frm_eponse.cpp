@@ -43,8 +43,9 @@ void FrmEponse::Form_Load() {
     ImgFond.setStretch(false);
     try {
         ImgFond.loadResource("FENETRE");
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
         // Without its background the verdict can still be given.
+        app().platform().log("savanto.pictures", "FENETRE: " + e.description());
     }
     setWidth(ImgFond.width() - 60);
     setHeight(ImgFond.height() - 60);

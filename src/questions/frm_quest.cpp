@@ -121,7 +121,8 @@ void FrmQuest::Form_Load() {
     for (int k = 1; k <= 6; ++k) {
         try {
             categoryPicture(k)->loadResource(resources[k - 1]);
-        } catch (const RuntimeError&) {
+        } catch (const RuntimeError& e) {
+            app().platform().log("savanto.pictures", std::string(resources[k - 1]) + ": " + e.description());
         }
     }
 }

@@ -92,7 +92,8 @@ void FrmQuestC::Form_Load() {
     for (const auto& [picture, resource] : pictures) {
         try {
             picture->loadResource(resource);
-        } catch (const RuntimeError&) {
+        } catch (const RuntimeError& e) {
+            app().platform().log("savanto.pictures", std::string(resource) + ": " + e.description());
         }
     }
 }

@@ -59,11 +59,13 @@ std::string encodeOptions(const Options& o) {
            "\r\nDuree=" + std::to_string(o.Duree) + "\r\n";
 }
 
-Options readOptionsFile(const std::string& folder) {
+Options readOptionsFile(const std::string& folder, std::string* problem) {
     try {
         if (auto o = parseOptions(files::readText(folder + "option.ret"))) return *o;
-    } catch (const RuntimeError&) {
+        if (problem) *problem = "option.ret is not an options file: the defaults";
+    } catch (const RuntimeError& e) {
         // Missing or unreadable: the defaults.
+        if (problem && e.number() != err::kFileNotFound) *problem = "option.ret: " + e.description() + ": the defaults";
     }
     return Options{};
 }

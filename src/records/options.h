@@ -27,7 +27,8 @@ std::optional<Options> parseOptions(const std::string& text);
 // The file's text: "Quest=2\r\nSonYN=1\r\n...Duree=120\r\n".
 std::string encodeOptions(const Options& o);
 
-// Reads "option.ret" from the folder; any failure gives the defaults.
-Options readOptionsFile(const std::string& folder);
+// Reads "option.ret" from the folder; any failure gives the defaults, and a failure other than
+// a missing file is told in `problem` when given.
+Options readOptionsFile(const std::string& folder, std::string* problem = nullptr);
 
 }  // namespace sv::records

@@ -233,7 +233,8 @@ void FrmEntraine::Form_Load() {
         picture->setStretch(true);
         try {
             picture->loadResource(resource);
-        } catch (const RuntimeError&) {
+        } catch (const RuntimeError& e) {
+            app().platform().log("savanto.pictures", std::string(resource) + ": " + e.description());
         }
     }
 }

@@ -39,7 +39,9 @@ void SavantoProgram::start(ui::App& app) {
         app.end();
         return;
     }
-    const records::Options o = records::readOptionsFile(m.CheminDonnees);
+    std::string problem;
+    const records::Options o = records::readOptionsFile(m.CheminDonnees, &problem);
+    if (!problem.empty()) app.platform().log("savanto.files", problem);
     m.Quest = o.Quest;
     m.SonYN = o.SonYN;
     m.NomJ1 = o.NomJ1;

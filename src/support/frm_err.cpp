@@ -56,7 +56,8 @@ void FrmErr::Form_Load() {
         setTopmost(true);
         move((app().screenWidth() - width()) / 2, (app().screenHeight() - height()) / 2);
         TimDeb.setInterval(100);
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
+        app().platform().log("savanto.ui", "problem report not placed: " + e.description());
     }
 }
 
@@ -72,7 +73,8 @@ void FrmErr::TimDeb_Timer() {
         T1.setText("Erreur n° " + ui::numberText(m_.ErrNum) + m_.CrLf + m_.CrLf + "Interne: " +
                    std::to_string(m_.ErrLieu) + m_.CrLf + m_.CrLf + "Message d'erreur:" + m_.CrLf + m_.ErrTexte);
         TimDeb.setInterval(0);
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
+        app().platform().log("savanto.ui", "problem report not filled: " + e.description());
     }
 }
 
@@ -81,7 +83,8 @@ void FrmErr::CmdCopier_Click() {
     try {
         app().platform().clearClipboard();
         app().platform().setClipboardText(T1.text());
-    } catch (const RuntimeError&) {
+    } catch (const RuntimeError& e) {
+        app().platform().log("savanto.ui", "problem report not copied: " + e.description());
     }
 }
 

@@ -120,6 +120,7 @@ void App::reportUntrapped(const std::exception& e) {
     try {
         platform_.messageBox({text, MsgButtons::Ok, MsgIcon::Critical, "Savanto", 1});
     } catch (...) {
+        platform_.log("savanto.ui", "the error box could not show: " + text);
         // Nothing more can be said.
     }
 }

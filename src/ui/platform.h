@@ -85,6 +85,11 @@ public:
 
     // The program has ended: no more events.
     virtual void programEnded() {}
+
+    // A failure the program absorbs on purpose (it goes on with a default, without the
+    // picture...), kept for whoever looks into a problem: category "savanto.files",
+    // "savanto.pictures" or "savanto.ui", and what happened.
+    virtual void log(const std::string& category, const std::string& message) = 0;
 };
 
 // What the renderer needs to hear from the model.

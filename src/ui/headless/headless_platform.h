@@ -64,6 +64,9 @@ public:
     const std::vector<MessageBoxEntry>& messageBoxes() const { return boxes_; }
     const std::vector<DialogEntry>& dialogs() const { return dialogLog_; }
     const std::vector<std::string>& sounds() const { return sounds_; }
+    // The absorbed failures, "category: message".
+    const std::vector<std::string>& logs() const { return logs_; }
+    void log(const std::string& category, const std::string& message) override { logs_.push_back(category + ": " + message); }
     const std::vector<ShellEntry>& shellRequests() const { return shell_; }
     Pointer pointer() const { return pointer_; }
     // Queued answers that the box they reached did not offer (taken off the list).
@@ -122,6 +125,7 @@ private:
     int shellResult_ = 42;
     std::vector<MessageBoxEntry> boxes_;
     std::vector<DialogEntry> dialogLog_;
+    std::vector<std::string> logs_;
     std::vector<std::string> sounds_;
     std::vector<ShellEntry> shell_;
     std::string clipboard_;

@@ -2,7 +2,20 @@
 // screen and folders.
 #include "ui/qt/qt_widgets.h"
 
+#include <QLoggingCategory>
+
 namespace sv::ui {
+
+namespace {
+Q_LOGGING_CATEGORY(logFiles, "savanto.files")
+Q_LOGGING_CATEGORY(logPictures, "savanto.pictures")
+Q_LOGGING_CATEGORY(logUi, "savanto.ui")
+}  // namespace
+
+void QtPlatform::log(const std::string& category, const std::string& message) {
+    const QLoggingCategory& c = category == "savanto.files" ? logFiles() : category == "savanto.pictures" ? logPictures() : logUi();
+    qCWarning(c).noquote() << qs(message);
+}
 
 // ---------------------------------------------------------------------------------------------
 

@@ -72,6 +72,7 @@ public:
     bool folderWritable(const std::string& folder) override;
     void beginWindowMove(Window& window) override;
     void programEnded() override;
+    void log(const std::string& category, const std::string& message) override;
 
     // --- ViewObserver ---
     void windowLoaded(Window& w) override;
