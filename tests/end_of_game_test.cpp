@@ -17,19 +17,15 @@ protected:
         platform.queueRandom(winner == 1 ? 0.1 : 0.9);
         platform.advance(1720 + 750);
         auto& b = *app->find<board::FrmCSav>();
-        ui::Label* w[3] = {winner == 1 ? &b.LblQues1 : &b.LblQues2, winner == 1 ? &b.LblQuesR1 : &b.LblQuesR2,
-                           winner == 1 ? &b.LblScor1 : &b.LblScor2};
-        ui::Label* l[3] = {winner == 1 ? &b.LblQues2 : &b.LblQues1, winner == 1 ? &b.LblQuesR2 : &b.LblQuesR1,
-                           winner == 1 ? &b.LblScor2 : &b.LblScor1};
-        for (int k = 0; k < 3; ++k) {
-            w[k]->setCaption(winnerCounts[k]);
-            if (loserCounts) l[k]->setCaption(loserCounts[k]);
-        }
-        platform.advance(20);  // the score timers the captions started
-        for (int k = 0; k < 3; ++k) {
-            w[k]->setCaption(winnerCounts[k]);
-            if (loserCounts) l[k]->setCaption(loserCounts[k]);
-        }
+        // The counts as the game reached them (asked, right, percentage shown).
+        auto set = [](board::SideScore& n, const char* counts[3]) {
+            n.asked = std::stoi(counts[0]);
+            n.right = std::stoi(counts[1]);
+            n.wrong = n.asked - n.right;
+            n.score = std::stoi(counts[2]);
+        };
+        set(b.game.side(winner), winnerCounts);
+        if (loserCounts) set(b.game.side(3 - winner), loserCounts);
         b.TimFin.setInterval(1000);
         return b;
     }

@@ -106,10 +106,9 @@ const Story kStories[] = {
      [](Program& r) {
          files::writeTextAtomic(r.folder / "bestscor.ret", records(3, 60));
          auto& b = r.board();
-         b.LblQues1.setCaption("7");
-         b.LblQuesR1.setCaption("7");
-         r.platform.advance(20);
-         b.LblScor1.setCaption("100");
+         b.game.side(1).asked = 7;
+         b.game.side(1).right = 7;
+         b.game.side(1).score = 100;
          b.TimFin.setInterval(1000);
          r.platform.queueAnswer(ui::kMsgYes);
      },

@@ -83,7 +83,7 @@ TEST_F(QuestionDraw, FiftyMissesDoNotRefill) {
 TEST_F(QuestionDraw, TheRecapEntryFollowsTheSidesCountAndStopsAtFifty) {
     board::FrmCSav& b = board(2);
     ASSERT_EQ(m->JQuiJ, state::Turn::Side2);
-    b.LblQ2.setCaption("4");
+    b.game.side(2).recap = 4;
     const std::string q = ask(b, true);
     EXPECT_EQ(m->RecapJ2.Quest[5], q);
     EXPECT_EQ(m->RecapJ2.Juste[5], 1);
@@ -92,7 +92,7 @@ TEST_F(QuestionDraw, TheRecapEntryFollowsTheSidesCountAndStopsAtFifty) {
     // Past 50 the counters go on but nothing is written beyond the list.
     b.CmdLB_Click();
     b.LblQuest.setEnabled(true);
-    b.LblQ2.setCaption("50");
+    b.game.side(2).recap = 50;
     const std::string last = m->RecapJ2.Quest[50];
     ask(b, false);
     EXPECT_EQ(b.LblQ2.caption(), "51");

@@ -50,15 +50,16 @@ records::SavedGame FrmCSav::savedGame() const {
     g.type = m_.TypePartie == state::GameType::TwoSides ? 2 : 1;
     g.finished = PartieFinie;
     g.turn = g.type == 2 ? state::sideNumber(m_.JQuiJ) : 0;
-    g.turns = number(LblTOUR.caption());
+    g.turns = game.turns;
     for (int s = 1; s <= 2; ++s) {
         const Side& d = side(s);
         records::SavedSide& out = g.sides[static_cast<std::size_t>(s - 1)];
         out.name = d.name->caption();
-        out.questions = number(d.asked->caption());
-        out.right = number(d.right->caption());
-        out.wrong = number(d.wrong->caption());
-        out.score = number(d.score->caption());
+        const SideScore& n = game.side(s);
+        out.questions = n.asked;
+        out.right = n.right;
+        out.wrong = n.wrong;
+        out.score = n.score;
         out.top = number(d.top->caption());
         out.left = number(d.left->caption());
         out.square = number(d.square->caption());
@@ -152,14 +153,13 @@ void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, co
     hideReach();
     LblN.setCaption("");
     LblInfo.setCaption("");
+    game = GameState{};
     LblQ1.setCaption("0");
     LblQ2.setCaption("0");
     m_.Recap.clear();
     m_.RecapJ1.clear();
     m_.RecapJ2.clear();
     PartieFinie = 0;
-    PartJ1.fill(0);
-    PartJ2.fill(0);
     for (auto* p : Par1) p->move(kRestingLeft, 0);
     for (auto* p : Par2) p->move(kRestingLeft, 0);
 
@@ -182,13 +182,20 @@ void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, co
     LblJ2.setCaption(two ? b.name : "");
     NbTours = g.turns;
     LblTOUR.setCaption(std::to_string(g.turns));
-    ui::Label* counters[2][4] = {{&LblQues1, &LblQuesR1, &LblQuesF1, &LblScor1},
-                                 {&LblQues2, &LblQuesR2, &LblQuesF2, &LblScor2}};
-    for (std::size_t s = 0; s < 2; ++s) {
-        const records::SavedSide& side = g.sides[s];
-        const bool used = s == 0 || two;
-        const int values[4] = {side.questions, side.right, side.wrong, side.score};
-        for (std::size_t k = 0; k < 4; ++k) setQuietly(*counters[s][k], std::to_string(used ? values[k] : 0));
+    for (int s = 1; s <= (two ? 2 : 1); ++s) {
+        const records::SavedSide& from = g.sides[static_cast<std::size_t>(s - 1)];
+        SideScore& counts = game.side(s);
+        counts.asked = from.questions;
+        counts.right = from.right;
+        counts.wrong = from.wrong;
+        counts.score = from.score;
+    }
+    for (int s = 1; s <= 2; ++s) {
+        const Side& d = side(s);
+        const SideScore& counts = game.side(s);
+        const int values[4] = {counts.asked, counts.right, counts.wrong, counts.score};
+        ui::Label* counters[4] = {d.asked, d.right, d.wrong, d.score};
+        for (std::size_t k = 0; k < 4; ++k) setQuietly(*counters[k], std::to_string(values[k]));
     }
     placeToken(1, a.top, a.left, a.square);
     if (two) {
@@ -212,10 +219,12 @@ void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, co
             (*d.wedgeSlots)(k).loadResource(d.emptySlot);
         }
         if (s == 2 && !two) continue;
+        SideScore& counts = game.side(s);
         for (int k = 1; k <= 6; ++k) {
-            (*d.wedges)[static_cast<std::size_t>(k)] = from.wedges[static_cast<std::size_t>(k - 1)];
-            if ((*d.wedges)[static_cast<std::size_t>(k)] != 1) continue;
+            counts.wedges[static_cast<std::size_t>(k)] = from.wedges[static_cast<std::size_t>(k - 1)];
+            if (counts.wedges[static_cast<std::size_t>(k)] != 1) continue;
             ++slot;
+            counts.slotOrder[static_cast<std::size_t>(slot)] = k;
             (*d.slotUsed)(slot).setCaption("1");
             (*d.wedgeSlots)(slot).loadResource(d.slotPicture(k));
         }

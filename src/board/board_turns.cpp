@@ -12,7 +12,14 @@ namespace sv::board {
 
 // --- turn resolution ---------------------------------------------------------------------------
 
-void FrmCSav::addOne(ui::Label& counter) { counter.setCaption(std::to_string(number(counter.caption()) + 1)); }
+void FrmCSav::showCounts(int s) {
+    const Side& d = side(s);
+    const SideScore& n = game.side(s);
+    d.asked->setCaption(std::to_string(n.asked));
+    d.recapCount->setCaption(std::to_string(n.recap));
+    d.right->setCaption(std::to_string(n.right));
+    d.wrong->setCaption(std::to_string(n.wrong));
+}
 
 void FrmCSav::TimRetQuest_Timer() {
     int side = 0;
@@ -28,9 +35,12 @@ void FrmCSav::TimRetQuest_Timer() {
     const bool two = m_.TypePartie == state::GameType::TwoSides;
     const int other = 3 - side;
     const Side& me = this->side(side);
+    const SideScore& numbers = game.side(side);
     const std::string& crlf = m_.CrLf;
-    addOne(*me.asked);
-    addOne(*me.recapCount);
+    const state::Category* category = state::categoryByKey(m_.CleCat);
+    const Verdict verdict = game.answer(side, m_.RepJuste == 1, two, m_.TypeCase, category ? category->index : 0);
+    me.asked->setCaption(std::to_string(numbers.asked));
+    me.recapCount->setCaption(std::to_string(numbers.recap));
     if (!two) LblLance.setEnabled(true);
     if (m_.RepJuste == 1) {
         LblN.setCaption("");
@@ -43,31 +53,27 @@ void FrmCSav::TimRetQuest_Timer() {
                                       "nouveau tour."},
                                      crlf));
         }
-        addOne(*me.right);
+        me.right->setCaption(std::to_string(numbers.right));
         if (two) {
             LblLance.setEnabled(true);
             m_.JQuiJ = state::turnOf(side);
             LblJquiJ.setCaption(std::to_string(side));
         }
-        if (m_.TypeCase == state::SquareType::Headquarters) awardWedge(side);
-        if (m_.TypeCase == state::SquareType::Centre) {
-            bool all = true;
-            for (int k = 1; k <= 6; ++k) all = all && (*me.wedges)[static_cast<std::size_t>(k)] == 1;
-            if (all) {
-                LblLance.setEnabled(false);
-                TimFin.setInterval(1000);
-            }
+        if (verdict.wedge != 0) showWedge(side, verdict.wedge);
+        if (verdict.won) {
+            LblLance.setEnabled(false);
+            TimFin.setInterval(1000);
         }
     } else if (!two) {
         LblN.setCaption("");
         LblInfo.setCaption(lines({"", "Relancez le dé", "pour un", "nouveau tour."}, crlf));
-        addOne(LblQuesF1);
+        me.wrong->setCaption(std::to_string(numbers.wrong));
     } else {
         showTurn(other);
         LblN.setCaption("");
         const std::string& name = *this->side(other).player;
         LblInfo.setCaption("C'est au tour de " + crlf + name + crlf + "de jouer en" + crlf + "lançant" + crlf + " le dé.");
-        addOne(*me.wrong);
+        me.wrong->setCaption(std::to_string(numbers.wrong));
         LblLance.setEnabled(true);
         m_.JQuiJ = state::turnOf(other);
         LblJquiJ.setCaption(std::to_string(other));
@@ -75,31 +81,25 @@ void FrmCSav::TimRetQuest_Timer() {
     TimRetQuest.setInterval(0);
 }
 
-void FrmCSav::awardWedge(int side) {
-    const state::Category* c = state::categoryByKey(m_.CleCat);
-    if (c == nullptr) return;
-    const Side& me = this->side(side);
-    auto& flags = *me.wedges;
-    const auto k = static_cast<std::size_t>(c->index);
-    if (flags[k] == 1) return;
+void FrmCSav::showWedge(int side, int category) {
+    const state::Category& c = state::kCategories[static_cast<std::size_t>(category - 1)];
     m_.RepMsg = app().msgBox("Bravo ! Vous avez répondu à une question de quartier général.            " + m_.CrLf +
-                                 "Le triangle " + std::string(c->colour) + " est placé dans votre camembert.",
+                                 "Le triangle " + std::string(c.colour) + " est placé dans votre camembert.",
                              ui::MsgButtons::Ok, ui::MsgIcon::Information, "Savanto");
+    const Side& me = this->side(side);
+    const SideScore& numbers = game.side(side);
     for (int slot = 1; slot <= 6; ++slot) {
-        if (number((*me.slotUsed)(slot).caption()) == 0) {
-            (*me.wedgeSlots)(slot).loadResource(me.slotPicture(c->index));
-            (*me.slotUsed)(slot).setCaption("1");
-            break;
-        }
+        if (numbers.slotOrder[static_cast<std::size_t>(slot)] != category) continue;
+        (*me.wedgeSlots)(slot).loadResource(me.slotPicture(category));
+        (*me.slotUsed)(slot).setCaption("1");
     }
-    flags[k] = 1;
-    me.overlays[k - 1]->move(me.token->left(), me.token->top());
+    me.overlays[static_cast<std::size_t>(category - 1)]->move(me.token->left(), me.token->top());
 }
 
 void FrmCSav::TimScore_Timer(int side) {
     const Side& me = this->side(side);
-    const int asked = number(me.asked->caption());
-    const int right = number(me.right->caption());
+    SideScore& numbers = game.side(side);
+    const int asked = numbers.asked;
     me.scoreTimer->setInterval(0);
     if (asked == 0) {
         app().msgBox("Interne 10" + std::to_string(side) + " - " + std::to_string(err::kDivisionByZero) +
@@ -107,7 +107,8 @@ void FrmCSav::TimScore_Timer(int side) {
                      ui::MsgButtons::Ok, ui::MsgIcon::Critical, "Erreur programme");
         return;
     }
-    me.score->setCaption(std::to_string(records::scorePercent(right, asked)));
+    numbers.score = GameState::percent(numbers.right, asked);
+    me.score->setCaption(std::to_string(numbers.score));
 }
 
 // --- end of game -------------------------------------------------------------------------------
@@ -129,9 +130,9 @@ void FrmCSav::TimFin_Timer() {
         const int winner = two && m_.JQuiJ == state::Turn::Side2 ? 2 : 1;
         const Side& won = side(winner);
         const Side& lost = side(3 - winner);
-        const std::string s = won.score->caption();
+        const std::string s = std::to_string(game.side(winner).score);
         const std::string& w = two ? *won.player : m_.NomJ1;
-        const bool entered = records::qualifies(number(s), table);
+        const bool entered = records::qualifies(game.side(winner).score, table);
         const std::string bravo = "Bravo " + w + " ! Vous avez répondu correctement            ";
         const std::string percent = std::string(34, ' ') + s + " %";
         if (!two) {
@@ -154,11 +155,13 @@ void FrmCSav::TimFin_Timer() {
                                "  Voulez-vous inscrire ce résultat dans le tableau " + n +
                                "            récapitulant les meilleurs scores ?";
             } else {
-                auto count = [](const ui::Label* l) { return std::to_string(number(l->caption())); };
-                m_.TexteMsg += n + "Votre score, en pourcentage, est de " + count(won.score) + " %." + n + "Soit " +
-                               count(won.right) + " bonnes réponses pour " + count(won.asked) + " questions posées." + n +
-                               n + "Le score de " + *lost.player + " est de " + count(lost.score) + " %." + n + "Soit " +
-                               count(lost.right) + " bonnes réponses pour " + count(lost.asked) + " questions posées.";
+                const SideScore& w1 = game.side(winner);
+                const SideScore& l1 = game.side(3 - winner);
+                auto count = [](int v) { return std::to_string(v); };
+                m_.TexteMsg += n + "Votre score, en pourcentage, est de " + count(w1.score) + " %." + n + "Soit " +
+                               count(w1.right) + " bonnes réponses pour " + count(w1.asked) + " questions posées." + n +
+                               n + "Le score de " + *lost.player + " est de " + count(l1.score) + " %." + n + "Soit " +
+                               count(l1.right) + " bonnes réponses pour " + count(l1.asked) + " questions posées.";
             }
         }
         m_.RepMsg = app().msgBox(m_.TexteMsg, entered ? ui::MsgButtons::YesNo : ui::MsgButtons::Ok,

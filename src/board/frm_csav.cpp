@@ -385,11 +385,9 @@ void FrmCSav::SubRAZ() {
     ImgFond.move(0, 0);
     m_.RepJuste = 0;
     m_.JQuiJ = state::Turn::None;
-    NbTours = 0;
+    game = GameState{};
     PartieModifiee = 0;
     NomFichier.clear();
-    PartJ1.fill(0);
-    PartJ2.fill(0);
     m_.NbPartJ1 = 0;
     m_.NbPartJ2 = 0;
     PartieFinie = 0;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "board/game_state.h"
 #include "records/saved_game.h"
 #include "state/module.h"
 #include "ui/window.h"
@@ -112,9 +113,11 @@ public:
     ui::Timer& TimShowSco;
 
     // --- fields ---
-    int NbTours = 0;
-    std::array<int, 7> PartJ1{};  // 1..6, category order
-    std::array<int, 7> PartJ2{};
+    // The turns, the counters and the wedges as numbers; the captions show them.
+    GameState game;
+    int& NbTours = game.turns;
+    std::array<int, 7>& PartJ1 = game.sides[1].wedges;  // 1..6, category order
+    std::array<int, 7>& PartJ2 = game.sides[2].wedges;
     int CaseCible = 0;
     int PartieModifiee = 0;
     int NouvellePartie = 0;
@@ -217,8 +220,8 @@ private:
     records::SavedGame savedGame() const;
     void restore(const records::SavedGame& g, const ui::DateTime& saved, const std::string& file);
     void placeToken(int side, int top, int left, int square);
-    void awardWedge(int side);
-    static void addOne(ui::Label& counter);
+    void showWedge(int side, int category);  // the wedge just won: the message, its slot, its overlay
+    void showCounts(int side);               // the side's counters in its captions
 
     int modifieeAvantQuestion_ = 0;
     bool questionDuringRoll_ = false;

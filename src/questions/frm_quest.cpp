@@ -328,21 +328,15 @@ void FrmQuest::Form_Unload(int& cancel) {
     if (board) {
         // The recap entry: the question as shown, the answer as revealed, the verdict.
         state::RecapList* list = nullptr;
-        ui::Label* count = nullptr;
+        int side = 1;
         if (m_.TypePartie == state::GameType::OnePlayer) {
             list = &m_.Recap;
-            count = &board->LblQ1;
         } else if (m_.TypePartie == state::GameType::TwoSides) {
-            list = m_.JQuiJ == state::Turn::Side1 ? &m_.RecapJ1 : &m_.RecapJ2;
-            count = m_.JQuiJ == state::Turn::Side1 ? &board->LblQ1 : &board->LblQ2;
+            side = m_.JQuiJ == state::Turn::Side1 ? 1 : 2;
+            list = side == 1 ? &m_.RecapJ1 : &m_.RecapJ2;
         }
         if (list != nullptr) {
-            int n = 0;
-            try {
-                n = std::stoi(count->caption()) + 1;
-            } catch (...) {
-                n = 0;
-            }
+            const int n = board->game.side(side).recap + 1;
             // The lists hold 50 entries: later questions are counted but not listed.
             if (n >= 1 && n <= state::kRecapEntries) {
                 list->Quest[static_cast<std::size_t>(n)] = LblQue.caption();

@@ -88,7 +88,7 @@ const state::RecapList& FrmRecap::listOf(int side) const {
 int FrmRecap::countOf(int side) const {
     const auto* board = app().find<board::FrmCSav>();
     if (board == nullptr) return 0;
-    return std::clamp(board::number((side == 2 ? board->LblQ2 : board->LblQ1).caption()), 0, state::kRecapEntries);
+    return std::clamp(board->game.side(side).recap, 0, state::kRecapEntries);
 }
 
 void FrmRecap::Form_Load() {

@@ -74,6 +74,8 @@ std::string brokenInvariant(ui::App& app, ui::HeadlessPlatform& platform, std::s
         const int wrong = number((side == 1 ? b->LblQuesF1 : b->LblQuesF2).caption());
         const std::string s = std::to_string(side);
         if (asked < 0 || right < 0 || wrong < 0 || asked != right + wrong) return "side " + s + " counters disagree";
+        const board::SideScore& n = b->game.side(side);
+        if (asked != n.asked || right != n.right || wrong != n.wrong) return "side " + s + " captions and numbers differ";
         const bool pending = (side == 1 ? b->TimScore1 : b->TimScore2).armed();
         const int percent = number((side == 1 ? b->LblScor1 : b->LblScor2).caption());
         if (!pending && asked > 0 && percent != records::scorePercent(right, asked)) return "side " + s + " percentage";
