@@ -189,8 +189,10 @@ TEST_F(QtRenderer, ASecondInstanceIsRefusedUntilTheFirstGoes) {
 }  // namespace sv::test
 
 int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (CTest's discovery) needs no screen at all.
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication qapp(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
