@@ -216,6 +216,7 @@ TEST_F(ScenarioDriver, ScriptErrorsNameTheLineStopTheScriptAndExitTwo) {
         {"backref.sim", "expect App.ended ~ \"(t)\\\\1\"\n"},  // needs backtracking
         {"count.sim", "expect App.ended ~ \"a{99999999999999999999}\"\n"},
         {"counts.sim", "expect App.ended ~ \"(a{1000}){1000}\"\n"},
+        {"deep.sim", "expect App.ended ~ \"" + std::string(20000, '(') + "a" + std::string(20000, ')') + "\"\n"},
     };
     for (const auto& script : bad) {
         const int status = run({script});
