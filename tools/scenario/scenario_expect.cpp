@@ -102,8 +102,6 @@ void checkMessageBox(const Words& w) {
 }
 
 void runMessageBox(Runner& r, const Words& w) {
-    // A quoted "msgbox" passes the check as this form but runs as a target's name.
-    if (w[1].quoted) return runValue(r, w);
     const auto& boxes = r.platform().messageBoxes();
     const bool pattern = w.size() == 7;
     const std::string& expectedText = w.back().text;
@@ -185,8 +183,6 @@ void checkFile(const Words& w) {
 }
 
 void runFile(Runner& r, const Words& w) {
-    // A quoted "file" passes the check as this form but runs as a target's name.
-    if (w[1].quoted) return runValue(r, w);
     const std::string path = r.inFolder(w[2].text);
     const bool missing = w.size() == 4 && w[3].text == "missing" && !w[3].quoted;
     const bool pattern = w.size() == 5;
@@ -223,9 +219,11 @@ constexpr Form kForms[] = {
 
 constexpr Form kValueForm = {"", checkValue, runValue};
 
+// A quoted "msgbox" or "file" is a target's name, for the check as for the run.
 const Form& formOf(const Words& w) {
     for (const Form& f : kForms) {
-        if (f.what == w[1].text) return f;
+        const bool literal = w[1].quoted && (f.what == "msgbox" || f.what == "file");
+        if (f.what == w[1].text && !literal) return f;
     }
     return kValueForm;
 }
