@@ -214,6 +214,7 @@ TEST_F(ScenarioDriver, ScriptErrorsNameTheLineStopTheScriptAndExitTwo) {
         {"num.sim", "wait soon\n"},
         {"pattern.sim", "expect App.ended ~ \"(\"\n"},
         {"backref.sim", "expect App.ended ~ \"(t)\\\\1\"\n"},  // needs backtracking
+        {"bigref.sim", "expect App.ended ~ \"(t)\\\\22222222222222222222\"\n"},
         {"count.sim", "expect App.ended ~ \"a{99999999999999999999}\"\n"},
         {"counts.sim", "expect App.ended ~ \"(a{1000}){1000}\"\n"},
         {"deep.sim", "expect App.ended ~ \"" + std::string(20000, '(') + "a" + std::string(20000, ')') + "\"\n"},

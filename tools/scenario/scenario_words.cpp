@@ -75,7 +75,7 @@ constexpr auto kPatternSyntax = std::regex::ECMAScript
 // The regex compiler reads a repeat count such as {99999999999999999999} with an unchecked
 // multiplication, copies the pattern's states for every counted repeat and recurses once per
 // level of nested groups: counts are kept small (at most 1000 each, 100 000 for all nested
-// together) and groups at most 100 deep before a pattern is compiled.
+// together), groups at most 100 deep and back-references out before a pattern is compiled.
 bool countsWithinReason(const std::string& pattern) {
     long long all = 1;
     bool inClass = false;
@@ -83,6 +83,11 @@ bool countsWithinReason(const std::string& pattern) {
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
         if (c == '\\') {
+            // A back-reference (\1, \22...) needs backtracking, which patterns do not do; its
+            // number is read without bounds too. Refused before the compiler reads it.
+            const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+            const char after = i + 2 < pattern.size() ? pattern[i + 2] : '\0';
+            if ((next >= '1' && next <= '9') || (next == '0' && after >= '0' && after <= '9')) return false;
             ++i;
         } else if (inClass) {
             inClass = c != ']';
