@@ -188,11 +188,23 @@ TEST_F(QtRenderer, ASecondInstanceIsRefusedUntilTheFirstGoes) {
 
 }  // namespace sv::test
 
+// Qt's multimedia and network libraries keep what they allocate until the process ends.
+extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
+
+// savanto_qt_tests [--screen=CONFIG.json] [--scale=FACTOR] [gtest flags]: by default an
+// offscreen screen; --screen gives the offscreen screen's size from a file, --scale the
+// screen's scale factor.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the tests (CTest's discovery) needs no screen at all.
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QByteArray platform = qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg.startsWith("--screen=")) platform = "offscreen:configfile=" + arg.mid(9);
+        if (arg.startsWith("--scale=")) qputenv("QT_SCALE_FACTOR", arg.mid(8));
+    }
+    qputenv("QT_QPA_PLATFORM", platform);
     QApplication qapp(argc, argv);
     return RUN_ALL_TESTS();
 }
