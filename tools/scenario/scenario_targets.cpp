@@ -215,6 +215,16 @@ std::optional<std::string> Runner::read(const std::string& target, std::string& 
     return std::nullopt;
 }
 
+namespace {
+// A window a user cannot act in: hidden or disabled (the reason says which).
+bool windowUnreachable(const Window& w, std::string& reason) {
+    if (!w.visible()) reason = "window hidden";
+    else if (!w.enabled()) reason = "window disabled";
+    else return false;
+    return true;
+}
+}  // namespace
+
 Window* Runner::reachableWindow(const std::string& target, std::string& reason) {
     Resolved r = resolve(target);
     if (r.kind == Resolved::Kind::NotLoaded || (r.kind == Resolved::Kind::WindowProperty && r.window == nullptr)) {
@@ -222,14 +232,7 @@ Window* Runner::reachableWindow(const std::string& target, std::string& reason) 
         return nullptr;
     }
     if (r.kind != Resolved::Kind::Window) throw ScriptError(target + " is not a window");
-    if (!r.window->visible()) {
-        reason = "window hidden";
-        return nullptr;
-    }
-    if (!r.window->enabled()) {
-        reason = "window disabled";
-        return nullptr;
-    }
+    if (windowUnreachable(*r.window, reason)) return nullptr;
     return r.window;
 }
 
@@ -244,14 +247,7 @@ Control* Runner::reachableControl(const std::string& target, std::string& reason
         reason = "a timer";
         return nullptr;
     }
-    if (!r.window->visible()) {
-        reason = "window hidden";
-        return nullptr;
-    }
-    if (!r.window->enabled()) {
-        reason = "window disabled";
-        return nullptr;
-    }
+    if (windowUnreachable(*r.window, reason)) return nullptr;
     if (!r.control->effectivelyVisible()) {
         reason = "hidden";
         return nullptr;
