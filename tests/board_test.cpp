@@ -21,7 +21,7 @@ protected:
     }
     // The drop handler as a drop of token `side` on square n does it.
     static void dropOn(board::FrmCSav& b, int side, int n) {
-        b.LblCam.setCaption(std::to_string(side));
+        b.game.moving = side;
         b.CaseCible = n;
         b.CmdLB_Click();
     }
@@ -170,7 +170,7 @@ namespace sv::test {
 TEST_F(Board, APointerFarOutsideEveryScreenMovesNothingOutOfRange) {
     auto& b = game(1);
     b.Cam1.setEnabled(true);
-    b.LblCam.setCaption("1");
+    b.game.moving = 1;
     const int left = b.Cam1.left(), top = b.Cam1.top();
     app->userMouseMove(b.ImgFond, 0, 0, 0, 0);
     app->userDrop(b.Cam1, b.ImgFond, 1e12, -1e300);  // back to its square

@@ -21,7 +21,7 @@ protected:
         if (type == 2) platform.queueRandom(0.9);  // side 2 starts
         platform.advance(1720);
         auto& b = *app->find<board::FrmCSav>();
-        b.LblCam.setCaption(type == 2 ? "2" : "1");
+        b.game.moving = type == 2 ? 2 : 1;
         b.CaseCible = 1;
         b.CmdLB_Click();
         return b;

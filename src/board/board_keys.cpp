@@ -32,8 +32,7 @@ int FrmCSav::freeSide() const {
 
 void FrmCSav::showReach(int side) {
     hideReach();
-    const int from = number(this->side(side).square->caption());
-    reach_ = reachable(from, number(LblDE.caption()));
+    reach_ = reachable(game.side(side).place.square, game.die);
     for (std::size_t k = 0; k < reach_.size() && k < static_cast<std::size_t>(kMarks); ++k) {
         const ui::Label& zone = LB(reach_[k]);
         ui::Picture& mark = ImgCible(static_cast<int>(k) + 1);
@@ -64,7 +63,7 @@ void FrmCSav::placeCursor(int square) {
 void FrmCSav::keyboardMove(const std::string& key) {
     const int side = freeSide();
     if (side == 0) return;
-    const int start = cursor_ >= 0 ? cursor_ : number(this->side(side).square->caption());
+    const int start = cursor_ >= 0 ? cursor_ : game.side(side).place.square;
     int next = start;
     if (key == "tab" || key == "shift+tab") {
         // Tab goes from one marked square to the next.

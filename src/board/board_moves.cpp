@@ -26,8 +26,9 @@ void FrmCSav::LblLance_Click() {
     setTokensEnabled(false, false);
     hideReach();
     questionDuringRoll_ = false;
-    LblCam.setCaption(m_.JQuiJ == state::Turn::Side2 ? "2" : "1");
-    if (!isRollAgain(number(LblCas.caption()))) {
+    game.moving = m_.JQuiJ == state::Turn::Side2 ? 2 : 1;
+    LblCam.setCaption(std::to_string(game.moving));
+    if (!isRollAgain(game.landing)) {
         NbTours += 1;
         LblTOUR.setCaption(std::to_string(NbTours));
     }
@@ -37,6 +38,7 @@ void FrmCSav::LblLance_Click() {
 void FrmCSav::Die_Timer(int k) {
     for (int v = 1; v <= 6; ++v) ImDe(v).setVisible(false);
     const int v = static_cast<int>(app().platform().random() * 6 + 1);
+    game.die = v;
     LblDE.setCaption(std::to_string(v));
     ImDe(v).setVisible(true);
     ui::Timer* die[5] = {&Tim1, &Tim2, &Tim3, &Tim4, &Tim5};
@@ -63,7 +65,7 @@ void FrmCSav::Die_Timer(int k) {
     if (move && board) showReach(m_.TypePartie == state::GameType::TwoSides && m_.JQuiJ != state::Turn::Side1 ? 2 : 1);
     if (board) {
         LblN.setCaption("");
-        LblInfo.setCaption(name + ",  avancez  votre" + m_.CrLf + "camembert de " + LblDE.caption() + " cases," +
+        LblInfo.setCaption(name + ",  avancez  votre" + m_.CrLf + "camembert de " + std::to_string(game.die) + " cases," +
                            m_.CrLf + "dans  n ' importe" + m_.CrLf + "quelle direction.");
     }
     LblLance.setEnabled(false);
@@ -71,17 +73,15 @@ void FrmCSav::Die_Timer(int k) {
 }
 
 void FrmCSav::dropOnToken(int side) {
-    CaseCible = number(this->side(side).square->caption());
+    CaseCible = game.side(side).place.square;
     CmdLB_Click();
 }
 
 void FrmCSav::dropOnBackground(ui::Control& source, double x, double y) {
     source.move(ui::clampTwips(x - SourisX), ui::clampTwips(y - SourisY));
-    if (LblCam.caption() == "1") {
-        Cam1.move(number(C1Lef.caption()), number(C1Top.caption()));
-    } else {
-        Cam2.move(number(C2Lef.caption()), number(C2Top.caption()));
-    }
+    const int s = game.moving == 2 ? 2 : 1;
+    const TokenPlace& home = game.side(s).place;
+    side(s).token->move(home.left, home.top);
     // A wedge dragged off its token goes back onto it.
     SubPart();
 }
@@ -89,26 +89,17 @@ void FrmCSav::dropOnBackground(ui::Control& source, double x, double y) {
 void FrmCSav::CmdLB_Click() {
     const int n = CaseCible;
     hideReach();
-    ui::Picture* token = LblCam.caption() == "1" ? &Cam1 : LblCam.caption() == "2" ? &Cam2 : nullptr;
+    ui::Picture* token = game.moving == 1 ? &Cam1 : game.moving == 2 ? &Cam2 : nullptr;
     if (token != nullptr && n >= 0 && n < kSquares) {
         const ui::Label& zone = LB(n);
         token->move(zone.left() + zone.width() / 2 - token->width() / 2, zone.top() + zone.height() / 2 - token->height() / 2);
-        const Side& s = side(token == &Cam1 ? 1 : 2);
-        s.top->setCaption(std::to_string(token->top()));
-        s.left->setCaption(std::to_string(token->left()));
-        s.square->setCaption(std::to_string(n));
+        rest(game.moving, TokenPlace{n, token->left(), token->top()});
         if (Cam1.left() == Cam2.left() && Cam1.top() == Cam2.top()) {
             Cam1.setLeft(Cam1.left() - 120);
             Cam2.setLeft(Cam1.left() + 240);
         }
     }
-    // A drop on the square already shown lands again: its text and cue come back (the text
-    // may have changed since, for example after a roll).
-    if (LblCas.caption() == std::to_string(n)) {
-        LblCas_Change();
-    } else {
-        LblCas.setCaption(std::to_string(n));
-    }
+    land(n);
     if (n >= 0 && n < kSquares) {
         switch (squareKind(n)) {
             case SquareKind::Centre:
@@ -152,8 +143,28 @@ void FrmCSav::dropAt(ui::Control& source, double x, double y) {
     dropOnBackground(source, x, y);
 }
 
+void FrmCSav::rest(int s, const TokenPlace& place) {
+    game.side(s).place = place;
+    const Side& d = side(s);
+    d.top->setCaption(std::to_string(place.top));
+    d.left->setCaption(std::to_string(place.left));
+    d.square->setCaption(std::to_string(place.square));
+}
+
+void FrmCSav::land(int n) {
+    // A drop on the square already shown lands again: its text and cue come back (the text
+    // may have changed since, for example after a roll).
+    const bool again = game.landing == n && LblCas.caption() == std::to_string(n);
+    game.landing = n;
+    if (again) {
+        LblCas_Change();
+    } else {
+        LblCas.setCaption(std::to_string(n));
+    }
+}
+
 void FrmCSav::LblCas_Change() {
-    const int n = number(LblCas.caption());
+    const int n = game.landing;
     if (n < 0 || n >= kSquares) return;
     const std::string& crlf = m_.CrLf;
     switch (squareKind(n)) {

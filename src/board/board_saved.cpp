@@ -60,9 +60,9 @@ records::SavedGame FrmCSav::savedGame() const {
         out.right = n.right;
         out.wrong = n.wrong;
         out.score = n.score;
-        out.top = number(d.top->caption());
-        out.left = number(d.left->caption());
-        out.square = number(d.square->caption());
+        out.top = n.place.top;
+        out.left = n.place.left;
+        out.square = n.place.square;
         for (std::size_t k = 0; k < 6; ++k) out.wedges[k] = (*d.wedges)[k + 1];
     }
     return g;
@@ -138,9 +138,7 @@ void FrmCSav::placeToken(int side, int top, int left, int square) {
         top = zone.top() + zone.height() / 2 - kToken / 2;
     }
     token.move(left, top);
-    s.top->setCaption(std::to_string(top));
-    s.left->setCaption(std::to_string(left));
-    s.square->setCaption(std::to_string(square));
+    rest(side, TokenPlace{square, left, top});
 }
 
 void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, const std::string& file) {
@@ -154,6 +152,7 @@ void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, co
     LblN.setCaption("");
     LblInfo.setCaption("");
     game = GameState{};
+    for (int s = 1; s <= 2; ++s) rest(s, TokenPlace{});
     LblQ1.setCaption("0");
     LblQ2.setCaption("0");
     m_.Recap.clear();
@@ -207,7 +206,8 @@ void FrmCSav::restore(const records::SavedGame& g, const ui::DateTime& saved, co
         }
     }
     // The next roll starts from the square of the side to play.
-    setQuietly(LblCas, std::to_string(two && g.turn == 2 ? b.square : a.square));
+    game.landing = two && g.turn == 2 ? b.square : a.square;
+    setQuietly(LblCas, std::to_string(game.landing));
 
     // Wedges: the flags, and the slots filled in category order.
     for (int s = 1; s <= 2; ++s) {

@@ -436,8 +436,7 @@ void FrmCSav::TimDeb_Timer() {
             LblJ1.setCaption(m_.NomJ1);
             LblInfo.setCaption(startText);
             Cam1.move(cx - 30, cy);
-            C1Top.setCaption(std::to_string(Cam1.top()));
-            C1Lef.setCaption(std::to_string(Cam1.left()));
+            rest(1, TokenPlace{0, Cam1.left(), Cam1.top()});
             setTokensEnabled(false, false);
         } else if (m_.TypePartie == state::GameType::TwoSides) {
             setSides(2);
@@ -445,10 +444,8 @@ void FrmCSav::TimDeb_Timer() {
             LblJ2.setCaption(m_.NomJ3);
             Cam1.move(cx - 300, cy);
             Cam2.move(cx + 300, cy);
-            C1Top.setCaption(std::to_string(Cam1.top()));
-            C1Lef.setCaption(std::to_string(Cam1.left()));
-            C2Top.setCaption(std::to_string(Cam2.top()));
-            C2Lef.setCaption(std::to_string(Cam2.left()));
+            rest(1, TokenPlace{0, Cam1.left(), Cam1.top()});
+            rest(2, TokenPlace{0, Cam2.left(), Cam2.top()});
             const int r = static_cast<int>(app().platform().random() * 2 + 1);
             const bool side1 = r == 1;
             const std::string& first = side1 ? m_.NomJ2 : m_.NomJ3;

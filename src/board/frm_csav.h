@@ -220,6 +220,8 @@ private:
     records::SavedGame savedGame() const;
     void restore(const records::SavedGame& g, const ui::DateTime& saved, const std::string& file);
     void placeToken(int side, int top, int left, int square);
+    void rest(int side, const TokenPlace& place);  // the token's resting place, in the game and its captions
+    void land(int square);                         // the move ends on a square: its text and cue
     void showWedge(int side, int category);  // the wedge just won: the message, its slot, its overlay
     void showCounts(int side);               // the side's counters in its captions
 

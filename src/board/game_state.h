@@ -8,6 +8,12 @@
 
 namespace sv::board {
 
+// Where a token rests: its square and its place on the board in twips. A token dropped off the
+// squares goes back there; a saved game keeps it.
+struct TokenPlace {
+    int square = 0, left = 0, top = 0;
+};
+
 // One side's numbers.
 struct SideScore {
     int asked = 0, right = 0, wrong = 0;
@@ -15,6 +21,7 @@ struct SideScore {
     int recap = 0;                // questions counted for its recap list
     std::array<int, 7> wedges{};  // 1..6, category order: 1 when held
     std::array<int, 7> slotOrder{};  // 1..6: the category shown in each slot, in the order won; 0 empty
+    TokenPlace place;
     int held() const;
     bool holdsAllSix() const { return held() == 6; }
 };
@@ -30,6 +37,9 @@ class GameState {
 public:
     int turns = 0;
     std::array<SideScore, 3> sides{};  // 1 and 2
+    int die = 0;      // the die's last value; 0 before the first roll
+    int landing = 0;  // the square the last move ended on: a roll from a roll-again square is no new turn
+    int moving = 0;   // the side whose token the die frees: 1 or 2; 0 before the first roll
 
     SideScore& side(int s) { return sides[static_cast<std::size_t>(s == 2 ? 2 : 1)]; }
     const SideScore& side(int s) const { return sides[static_cast<std::size_t>(s == 2 ? 2 : 1)]; }

@@ -76,7 +76,7 @@ TEST_F(QtPlay, TheBoardIsWhollyOnTheScreenAndATokenReleasedOverEachSquareLandsOn
     }
     for (int n = board::kSquares - 1; n >= 0; --n) {
         b.Cam1.setEnabled(true);
-        b.LblCam.setCaption("1");
+        b.game.moving = 1;
         QWidget* token = platform->widgetFor(b.Cam1);
         const auto& z = board::kZones[static_cast<std::size_t>(n)];
         const QPoint centre(static_cast<int>((z.left + z.width / 2) * scale / 15), static_cast<int>((z.top + z.height / 2) * scale / 15));
