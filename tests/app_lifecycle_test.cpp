@@ -4,47 +4,24 @@ namespace sv::test {
 
 using Lifecycle = HeadlessFixture;
 
-TEST_F(Lifecycle, WindowsLoadHiddenAndShowWhenTheirStartTimerFires) {
-    app->start();
-    FrmDemo* w = app->find<FrmDemo>();
-    ASSERT_NE(w, nullptr);
-    EXPECT_FALSE(w->visible());
-    platform.advance(99);
-    EXPECT_FALSE(w->visible());
-    platform.advance(1);
-    EXPECT_TRUE(w->visible());
-    EXPECT_EQ(demo->Compteur, 1);
-}
-
-TEST_F(Lifecycle, TheUnloadHandlerCanCancelTheUnload) {
+// The unload handler can cancel; an unloaded window's fields are gone; the program ends when the
+// last window unloads, even from its own handler.
+TEST_F(Lifecycle, WindowsUnloadUnlessTheirHandlerCancelsAndTheLastOneEndsTheProgram) {
     FrmDemo& w = started();
+    app->userClick(w.CmdAutre);
     w.Garder = 1;
+    w.NbChange = 5;
     app->userClose(w);
     EXPECT_EQ(app->find<FrmDemo>(), &w);
-    EXPECT_FALSE(app->ended());
     w.Garder = 0;
     app->userClose(w);
     EXPECT_EQ(app->find<FrmDemo>(), nullptr);
-}
-
-TEST_F(Lifecycle, UnloadingDestroysTheFieldsAndReloadingStartsFresh) {
-    FrmDemo& w = started();
-    app->load("FrmAutre");
-    w.NbChange = 5;
-    app->unload(w);
     FrmDemo& again = app->load<FrmDemo>();
     EXPECT_EQ(again.NbChange, 0);
     EXPECT_EQ(app->windows().front()->name(), "FrmAutre");  // loading order
-}
-
-TEST_F(Lifecycle, TheProgramEndsWhenNoWindowIsLeft) {
-    FrmDemo& w = started();
-    app->userClick(w.CmdAutre);
-    auto* other = app->find<FrmAutre>();
-    ASSERT_NE(other, nullptr);
-    app->unload(w);
+    app->unload(again);
     EXPECT_FALSE(app->ended());
-    app->userClick(other->CmdFermer);  // the window unloads itself from its own handler
+    app->userClick(app->find<FrmAutre>()->CmdFermer);
     EXPECT_TRUE(app->ended());
     EXPECT_TRUE(platform.programHasEnded());
 }
@@ -60,19 +37,6 @@ TEST_F(Lifecycle, EndingRunsNoUnloadHandlerAndStopsEverything) {
     EXPECT_THROW(app->load("FrmAutre"), RuntimeError);
 }
 
-TEST_F(Lifecycle, MessageBoxesTakeQueuedAnswersElseTheirDefaultButton) {
-    FrmDemo& w = started();
-    platform.queueAnswer(ui::kMsgNo);
-    app->userClick(w.CmdOk);
-    EXPECT_EQ(w.Reponse, ui::kMsgNo);
-    app->userClick(w.CmdOk);
-    EXPECT_EQ(w.Reponse, ui::kMsgYes);
-    ui::MessageBoxSpec request{"?", ui::MsgButtons::YesNoCancel, ui::MsgIcon::Question, "Savanto", 3};
-    EXPECT_EQ(ui::HeadlessPlatform::defaultAnswer(request), ui::kMsgCancel);
-    ASSERT_EQ(platform.messageBoxes().size(), 2u);
-    EXPECT_EQ(platform.messageBoxes()[0].request.title, "Savanto");
-}
-
 TEST_F(Lifecycle, AnErrorNoHandlerTrappedIsShownAndTheProgramGoesOn) {
     FrmDemo& w = started();
     w.CmdOk.onClick = [&] { w.LblArr(9).setCaption("x"); };
@@ -83,7 +47,11 @@ TEST_F(Lifecycle, AnErrorNoHandlerTrappedIsShownAndTheProgramGoesOn) {
     EXPECT_FALSE(app->ended());
 }
 
-TEST_F(Lifecycle, RandomValuesComeFromTheQueueThenFromAFixedSeed) {
+// A box with no queued answer takes its default button; random draws come from the queue, then
+// from a fixed seed.
+TEST_F(Lifecycle, DialogsAndRandomDrawsAreScripted) {
+    ui::MessageBoxSpec request{"?", ui::MsgButtons::YesNoCancel, ui::MsgIcon::Question, "Savanto", 3};
+    EXPECT_EQ(ui::HeadlessPlatform::defaultAnswer(request), ui::kMsgCancel);
     platform.queueRandom(0.25);
     EXPECT_EQ(platform.random(), 0.25);
     ui::HeadlessPlatform other;
@@ -92,10 +60,6 @@ TEST_F(Lifecycle, RandomValuesComeFromTheQueueThenFromAFixedSeed) {
     EXPECT_GE(a, 0.0);
     EXPECT_LT(a, 1.0);
 }
-
-}  // namespace sv::test
-
-namespace sv::test {
 
 TEST(NumberText, NumbersShowAsPlainDecimals) {
     EXPECT_EQ(ui::numberText(53.0), "53");

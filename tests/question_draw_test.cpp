@@ -1,29 +1,18 @@
+#include <algorithm>
 #include <set>
 
-#include "board/frm_csav.h"
-#include "program_fixture.h"
+#include "game_fixture.h"
 #include "questions/frm_quest.h"
 #include "questions/frm_questc.h"
-#include "records/score.h"
-#include "screens/frm_bdema.h"
 
 namespace sv::test {
 
-class QuestionDraw : public ProgramFixture {
+class QuestionDraw : public GameFixture {
 protected:
-    // A one-player game on the board, the token on a blue square.
+    // A game on the board (side 2 starts with two sides), the token on a blue square.
     board::FrmCSav& board(int type = 1) {
-        app->start();
-        platform.advance(200);
-        auto& start = *app->find<screens::FrmBDema>();
-        if (type == 2) app->userClick(start.Opt2);
-        app->userClick(start.CmdJouer(type));
-        if (type == 2) platform.queueRandom(0.9);  // side 2 starts
-        platform.advance(1720);
-        auto& b = *app->find<board::FrmCSav>();
-        b.game.moving = type == 2 ? 2 : 1;
-        b.CaseCible = 1;
-        b.CmdLB_Click();
+        board::FrmCSav& b = game(type, 0.9);
+        dropOn(b, type, 1);
         return b;
     }
     // Asks one question and answers it; returns the question shown.
@@ -39,45 +28,38 @@ protected:
         platform.advance(60);
         return shown;
     }
+    // The same square again, so that "QUESTION" is enabled again.
+    static void again(board::FrmCSav& b) {
+        b.CmdLB_Click();
+        b.LblQuest.setEnabled(true);
+    }
     state::QuestionTable& geo() { return m->TabGeo; }
 };
 
-TEST_F(QuestionDraw, NoQuestionComesTwiceBeforeARefill) {
-    // With ten or more questions left, a refill (more than 50 misses in a row) practically
-    // never comes: 40 questions are 40 different ones, all marked asked.
+TEST_F(QuestionDraw, NoQuestionComesTwiceAndAUsedUpCategoryRefillsOnlyAfterMoreMissesThanQuestions) {
+    // With ten or more left, a refill (more than 50 misses in a row) practically never comes.
     board::FrmCSav& b = board();
     std::set<std::string> seen;
     for (int i = 0; i < 40; ++i) {
         const std::string q = ask(b, true);
         EXPECT_TRUE(seen.insert(q).second) << "asked twice: " << q;
-        b.CmdLB_Click();  // the same square again: "QUESTION" is enabled again
-        b.LblQuest.setEnabled(true);
+        again(b);
     }
-    int asked = 0;
-    for (int i = 1; i <= 50; ++i) asked += geo()[static_cast<std::size_t>(i)].Dispo == 0 ? 1 : 0;
-    EXPECT_EQ(asked, 40);
-}
-
-TEST_F(QuestionDraw, AUsedUpCategoryRefillsAfterMoreMissesThanQuestions) {
-    board::FrmCSav& b = board();
-    for (int i = 1; i <= 50; ++i) geo()[static_cast<std::size_t>(i)].Dispo = 0;
-    // 51 draws of slot 7 miss; the refill keeps slot 7 asked; slot 7 misses again, then slot 8.
+    EXPECT_EQ(std::count_if(geo().begin() + 1, geo().begin() + 51, [](const auto& q) { return q.Dispo == 0; }), 40);
+    // Only slot 30 left: 50 misses on slot 1 do not refill, then slot 30 comes.
+    for (int i = 1; i <= 50; ++i) geo()[static_cast<std::size_t>(i)].Dispo = i == 30 ? 1 : 0;
+    for (int i = 0; i < 50; ++i) platform.queueRandom(0.0);
+    platform.queueRandom(0.59);
+    EXPECT_EQ(ask(b, true), geo()[30].Question);
+    EXPECT_EQ(geo()[2].Dispo, 0);
+    // All used: 51 misses on slot 7; the refill keeps slot 7 asked; slot 7 misses again, then slot 8.
+    again(b);
     for (int i = 0; i < 52; ++i) platform.queueRandom(0.12);
     platform.queueRandom(0.14);
-    const std::string shown = ask(b, true);
-    EXPECT_EQ(shown, geo()[8].Question);
+    EXPECT_EQ(ask(b, true), geo()[8].Question);
     EXPECT_EQ(geo()[7].Dispo, 0);
     EXPECT_EQ(geo()[8].Dispo, 0);
     EXPECT_EQ(geo()[9].Dispo, 1);
-}
-
-TEST_F(QuestionDraw, FiftyMissesDoNotRefill) {
-    board::FrmCSav& b = board();
-    for (int i = 1; i <= 50; ++i) geo()[static_cast<std::size_t>(i)].Dispo = i == 30 ? 1 : 0;
-    for (int i = 0; i < 50; ++i) platform.queueRandom(0.0);  // 50 misses on slot 1
-    platform.queueRandom(0.59);                              // slot 30
-    EXPECT_EQ(ask(b, true), geo()[30].Question);
-    EXPECT_EQ(geo()[2].Dispo, 0);  // no refill happened
 }
 
 TEST_F(QuestionDraw, TheRecapEntryFollowsTheSidesCountAndStopsAtFifty) {
@@ -90,8 +72,7 @@ TEST_F(QuestionDraw, TheRecapEntryFollowsTheSidesCountAndStopsAtFifty) {
     EXPECT_EQ(m->RecapJ1.Quest[1], "");
     EXPECT_EQ(b.LblQ2.caption(), "5");
     // Past 50 the counters go on but nothing is written beyond the list.
-    b.CmdLB_Click();
-    b.LblQuest.setEnabled(true);
+    again(b);
     b.game.side(2).recap = 50;
     const std::string last = m->RecapJ2.Quest[50];
     ask(b, false);
@@ -100,26 +81,13 @@ TEST_F(QuestionDraw, TheRecapEntryFollowsTheSidesCountAndStopsAtFifty) {
     EXPECT_EQ(m->JQuiJ, state::Turn::Side1);  // the wrong answer passed the turn
 }
 
-TEST(Score, RoundsHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(records::scorePercent(3, 8), 38);
-    EXPECT_EQ(records::scorePercent(1, 8), 12);
-    EXPECT_EQ(records::scorePercent(5, 8), 62);
-    EXPECT_EQ(records::scorePercent(2, 3), 67);
-    EXPECT_EQ(records::scorePercent(0, 7), 0);
-    EXPECT_EQ(records::scorePercent(7, 7), 100);
-    EXPECT_EQ(records::scorePercent(1, 200), 0);  // 0.5 goes to 0
-    EXPECT_EQ(records::scorePercent(3, 200), 2);  // 1.5 goes to 2
-}
-
-}  // namespace sv::test
-
-namespace sv::test {
-
 TEST_F(QuestionDraw, TheFinalCategoryIsChosenOnlyOnceTheFinalQuestionIsAnnounced) {
     board::FrmCSav& b = board();
     for (int k = 1; k <= 6; ++k) b.PartJ1[static_cast<std::size_t>(k)] = 1;
-    b.CaseCible = 0;
-    b.CmdLB_Click();
+    dropOn(b, 1, 0);
+    EXPECT_EQ(b.LblN.caption(), "Question finale");  // one player: the centre's choice text stays
+    EXPECT_EQ(b.LblInfo.caption(),
+              "Cliquez sur le bouton\r\n''Question''\r\npuis sélectionnez la\r\ncatégorie à laquelle\r\nvous voulez\r\nrépondre.");
     app->userClick(b.LblQuest);
     platform.advance(100);
     auto* choice = app->find<questions::FrmQuestC>();

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 
 #include "questions/question_format.h"
 #include "questions/validator.h"
@@ -10,63 +10,33 @@ namespace sv::questions {
 TEST(QuestionSets, TheShippedSetsPassEveryCheck) {
     const auto problems = validateQuestionSets();
     for (const auto& p : problems) ADD_FAILURE() << p;
-    EXPECT_TRUE(problems.empty());
 }
 
-// A copy of the shipped sets that a test can spoil.
-class SpoiltSets : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (int s = 0; s < 2; ++s)
-            for (int c = 0; c < 6; ++c)
-                for (int k = 0; k < 50; ++k) data[s][c][k] = questionData(s + 2, c + 1, k + 1);
-    }
-    std::vector<std::string> check() {
-        return validateQuestionSets([this](int s, int c, int k) -> const QuestionData& { return data[s - 2][c - 1][k - 1]; });
-    }
-    static bool mentions(const std::vector<std::string>& problems, const std::string& what) {
-        for (const auto& p : problems) {
-            if (p.find(what) != std::string::npos) return true;
-        }
-        return false;
-    }
-    QuestionData data[2][6][50];
-};
-
-TEST_F(SpoiltSets, AnAnswerOutsideItsChoicesIsFound) {
-    QuestionData& d = data[0][4][15];  // set 2, Sci 16
-    d.reponse = "six";
-    const auto p = check();
-    EXPECT_TRUE(mentions(p, "Sci 16 : la réponse n'est pas l'une des propositions"));
-    EXPECT_TRUE(mentions(p, "référence 5/16"));
-}
-
-TEST_F(SpoiltSets, HalfFilledChoicesAndWrongCountsAreFound) {
-    QuestionData& d = data[1][0][0];  // set 3, Geo 1
-    d.choix[2] = "";
-    const auto p = check();
-    EXPECT_TRUE(mentions(p, "questionnaire 3 Geo 1 : 3 propositions sur 4"));
-    EXPECT_TRUE(mentions(p, "questionnaire 3 Geo : "));
-}
-
-TEST_F(SpoiltSets, RepeatedQuestionsAcrossSetsAndForbiddenCharactersAreFound) {
-    data[1][5][9].question = data[0][0][4].question;  // set 3 Spo 10 = set 2 Geo 5
+// A copy of the shipped sets with one fault of each kind, each in its own question.
+TEST(QuestionSets, EveryKindOfFaultIsFoundAndNamed) {
+    static QuestionData data[2][6][50];
+    for (int s = 0; s < 2; ++s)
+        for (int c = 0; c < 6; ++c)
+            for (int k = 0; k < 50; ++k) data[s][c][k] = questionData(s + 2, c + 1, k + 1);
+    static const std::string longQuestion(151, 'q'), longAnswer(61, 'r');
+    data[0][4][15].reponse = "six";                      // set 2 Sci 16
+    data[1][0][0].choix[2] = "";                         // set 3 Geo 1
+    data[1][5][9].question = data[0][0][4].question;     // set 3 Spo 10 = set 2 Geo 5
     data[0][1][1].question = "Qui a chanté « Comăneci » ?";
     data[0][1][2].reponse = "deux\tmots";
-    const auto p = check();
-    EXPECT_TRUE(mentions(p, "questionnaire 3 Spo 10 : même question que questionnaire 2 Geo 5"));
-    EXPECT_TRUE(mentions(p, "questionnaire 2 Div 2 : caractère interdit"));
-    EXPECT_TRUE(mentions(p, "questionnaire 2 Div 3 : caractère interdit"));
-}
-
-TEST_F(SpoiltSets, TextsTooLongForTheWindowsAreFound) {
-    static const std::string longQuestion(151, 'q');
-    static const std::string longAnswer(61, 'r');
     data[0][2][5].question = longQuestion.c_str();
     data[0][2][6].reponse = longAnswer.c_str();
-    const auto p = check();
-    EXPECT_TRUE(mentions(p, "His 6 : question trop longue"));
-    EXPECT_TRUE(mentions(p, "His 7 : réponse trop longue"));
+    const auto problems =
+        validateQuestionSets([](int s, int c, int k) -> const QuestionData& { return data[s - 2][c - 1][k - 1]; });
+    for (const char* expected :
+         {"Sci 16 : la réponse n'est pas l'une des propositions", "référence 5/16", "questionnaire 3 Geo 1 : 3 propositions sur 4",
+          "questionnaire 3 Geo : ", "questionnaire 3 Spo 10 : même question que questionnaire 2 Geo 5",
+          "questionnaire 2 Div 2 : caractère interdit", "questionnaire 2 Div 3 : caractère interdit",
+          "His 6 : question trop longue", "His 7 : réponse trop longue"}) {
+        EXPECT_TRUE(std::any_of(problems.begin(), problems.end(),
+                                [&](const std::string& p) { return p.find(expected) != std::string::npos; }))
+            << expected;
+    }
 }
 
 TEST(QuestionFormat, ReadsBlocksAndReportsMistakesWithTheirLine) {
@@ -76,8 +46,6 @@ TEST(QuestionFormat, ReadsBlocksAndReportsMistakesWithTheirLine) {
         "t.txt");
     EXPECT_TRUE(ok.errors.empty());
     ASSERT_EQ(ok.records.size(), 2u);
-    EXPECT_EQ(ok.records[0].code, "Sci");
-    EXPECT_EQ(ok.records[0].slot, 16);
     EXPECT_EQ(ok.records[0].choices, (std::vector<std::string>{"5", "6", "7", "10"}));
     EXPECT_EQ(ok.records[1].answer, "Un alexandrin");
     EXPECT_TRUE(ok.records[1].choices.empty());

@@ -4,9 +4,7 @@
 
 namespace sv::test {
 
-// Thousands of random actions from fixed seeds: no error box, no window left waiting for
-// nothing, counters, turn marks and wedges always in agreement. A failure prints the script
-// that replays it through savanto-scenario.
+// Invariants of the random player (random_play.cpp); a failure prints the script replaying it.
 TEST(RandomPlay, ThousandsOfRandomActionsKeepEveryInvariant) {
     for (std::uint32_t seed : {1u, 2u, 3u}) {
         const RandomPlayResult r = randomPlay(seed, 4000, SAVANTO_ASSET_DIR);

@@ -37,24 +37,14 @@ SavedGameError errorOf(const std::string& text) {
 
 TEST(SavedGameFile, BothLayoutsAreWrittenLineByLineAndReadBackUnchanged) {
     EXPECT_EQ(encodeSavedGame(twoSides()), kTwoSidesText);
-    const auto back = decodeSavedGame(kTwoSidesText);
-    ASSERT_TRUE(std::holds_alternative<SavedGame>(back));
-    EXPECT_EQ(std::get<SavedGame>(back), twoSides());
-
-    SavedGame one;
-    one.type = 1;
-    one.finished = 1;
-    one.turns = 12;
-    one.sides[0] = {" Zoé, l'\"as\" ", 9, 8, 1, 89, 4260, 3795, 0, {1, 1, 1, 1, 1, 1}};
+    EXPECT_EQ(std::get<SavedGame>(decodeSavedGame(kTwoSidesText)), twoSides());
     const std::string oneText = "1\r\n1\r\n Zoé, l'\"as\" \r\n12\r\n9\r\n8\r\n1\r\n89\r\n" + kS1 +
                                 "\r\n4260\r\n3795\r\n0\r\nN111111N\r\n\r\n";
-    EXPECT_EQ(encodeSavedGame(one), oneText);
-    const auto oneBack = decodeSavedGame(oneText);
-    ASSERT_TRUE(std::holds_alternative<SavedGame>(oneBack));
-    EXPECT_EQ(std::get<SavedGame>(oneBack), one);
-
+    const auto one = decodeSavedGame(oneText);
+    ASSERT_TRUE(std::holds_alternative<SavedGame>(one));
+    EXPECT_EQ(encodeSavedGame(std::get<SavedGame>(one)), oneText);
     // A line break in a name cannot shift the lines after it.
-    SavedGame broken = one;
+    SavedGame broken = twoSides();
     broken.sides[0].name = "Zo\r\né";
     EXPECT_EQ(std::get<SavedGame>(decodeSavedGame(encodeSavedGame(broken))).sides[0].name, "Zo  é");
     // Files edited by hand: line feeds alone, blanks around numbers, no empty last line.

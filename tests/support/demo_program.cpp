@@ -4,8 +4,6 @@
 
 namespace sv::test {
 
-using ui::Rect;
-
 FrmDemo::FrmDemo(ui::App& app)
     : ui::Window(app, kName),
       ImgFond(picture("ImgFond", {0, 0, 6000, 4500})),
@@ -44,35 +42,27 @@ FrmDemo::FrmDemo(ui::App& app)
     LblCible.setCaption("Cible");
     LblCible.onDragDrop = [this](ui::Control& source, double x, double y) {
         Depot = source.qualifiedName() + "@" + ui::numberText(x) + "," + ui::numberText(y);
-        log("LblCible_DragDrop");
     };
     ImgPiece.setDraggable(true);
     ImgPiece.setStretch(true);
     ImgPiece.onClick = [this] { log("ImgPiece_Click"); };
     CmdOk.onClick = [this] {
-        log("CmdOk_Click");
         Reponse = this->app().msgBox("Voulez-vous continuer ?", ui::MsgButtons::YesNo, ui::MsgIcon::Question, "Savanto");
         LblInfo.setCaption(Reponse == ui::kMsgYes ? "Oui" : "Non");
     };
     CmdFin.onClick = [this] { this->app().end(); };
-    CmdAutre.onClick = [this] { this->app().load("FrmAutre").show(); };
+    CmdAutre.onClick = [this] {
+        this->app().load("FrmAutre").show();
+        CmdAutre.setEnabled(false);
+    };
     TxtNom.setMaxLength(8);
     TxtNom.setCp1252Only(true);
-    TxtNom.onGotFocus = [this] {
-        TxtNom.setSelection(0, static_cast<int>(text::length(TxtNom.text())));
-        log("TxtNom_GotFocus");
-    };
-    TxtNom.onChange = [this] { log("TxtNom_Change"); };
-    OptA.onClick = [this] { log("OptA_Click"); };
-    OptB.onClick = [this] { log("OptB_Click"); };
-    OptC.onClick = [this] { log("OptC_Click"); };
+    TxtNom.onGotFocus = [this] { TxtNom.setSelection(0, static_cast<int>(text::length(TxtNom.text()))); };
+    for (ui::OptionButton* o : {&OptA, &OptB, &OptC}) o->onClick = [this, o] { log(o->name() + "_Click"); };
     ChkSon.onClick = [this] { log(std::string("ChkSon_Click=") + (ChkSon.value() ? "1" : "0")); };
-    CboDuree.addItem("1 mn");
-    CboDuree.addItem("2 mn");
-    CboDuree.addItem("3 mn");
+    for (const char* item : {"1 mn", "2 mn", "3 mn"}) CboDuree.addItem(item);
     CboDuree.onClick = [this] { log("CboDuree_Click=" + CboDuree.text()); };
-    LstItems.addItem("un");
-    LstItems.addItem("deux");
+    for (const char* item : {"un", "deux"}) LstItems.addItem(item);
     LstItems.onClick = [this] { log("LstItems_Click=" + std::to_string(LstItems.listIndex())); };
     LblArr(2).onClick = [this] { log("LblArr(2)_Click"); };
     LblArr(3).onMouseDown = [this](int b, int, double x, double y) {
@@ -82,21 +72,14 @@ FrmDemo::FrmDemo(ui::App& app)
         show();
         TimDeb.setInterval(0);
     };
-    TimA.onTimer = [this] {
-        ++Tours[1];
-        log("TimA");
-        if (onTimA) onTimA();
-    };
-    TimB.onTimer = [this] {
-        ++Tours[2];
-        log("TimB");
-        if (onTimB) onTimB();
-    };
-    TimC.onTimer = [this] {
-        ++Tours[3];
-        log("TimC");
-        if (onTimC) onTimC();
-    };
+    int n = 0;
+    for (ui::Timer* t : {&TimA, &TimB, &TimC}) {
+        t->onTimer = [this, t, i = ++n] {
+            ++Tours[i];
+            log(t->name());
+            if (onTim[i]) onTim[i]();
+        };
+    }
     fields().bind("Journal", Journal);
     fields().bind("NbChange", NbChange);
     fields().bind("Reponse", Reponse);
@@ -114,7 +97,6 @@ void FrmDemo::Form_Load() {
 
 void FrmDemo::Form_Unload(int& cancel) {
     if (Garder == 1) cancel = 1;
-    log("Form_Unload");
 }
 
 FrmAutre::FrmAutre(ui::App& app)

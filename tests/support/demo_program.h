@@ -1,5 +1,4 @@
-// A small program with one window of every control kind, for the platform's own tests and
-// scripts: each handler writes what it saw into the window's journal.
+// A small program with a window of every control kind whose handlers write what they saw in a journal.
 #pragma once
 
 #include <memory>
@@ -47,8 +46,7 @@ public:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
 
-    // Test hooks: what the timers do when they fire (set by tests).
-    std::function<void()> onTimA, onTimB, onTimC;
+    std::function<void()> onTim[4];  // what TimA, TimB, TimC (1..3) also do when they fire, set by tests
 
 private:
     void log(const std::string& s) { Journal += s + ";"; }

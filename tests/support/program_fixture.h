@@ -1,36 +1,15 @@
 // The real program on the headless platform, in a temporary folder holding its assets.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
-#include <random>
-
+#include "headless_fixture.h"
 #include "screens/program.h"
-#include "temp_folder.h"
-#include "ui/app.h"
-#include "ui/headless/headless_platform.h"
 
 namespace sv::test {
 
-class ProgramFixture : public ::testing::Test {
+class ProgramFixture : public ::testing::Test, protected HeadlessRun<SavantoProgram> {
 protected:
-    void SetUp() override {
-        folder = makeTempFolder("savanto-prog-", SAVANTO_ASSET_DIR);
-        auto program = std::make_unique<SavantoProgram>();
-        m = &program->module();
-        app = std::make_unique<ui::App>(platform, std::move(program), folder.string() + "/");
-        platform.attach(app.get());
-    }
-    void TearDown() override {
-        app.reset();
-        removeFolder(folder);
-    }
-    std::filesystem::path folder;
-    ui::HeadlessPlatform platform;
-    std::unique_ptr<ui::App> app;
-    state::Module* m = nullptr;
+    ProgramFixture() : HeadlessRun("savanto-prog-", SAVANTO_ASSET_DIR) {}
+    state::Module* m = &program->module();
 };
 
 }  // namespace sv::test

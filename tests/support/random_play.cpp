@@ -1,6 +1,5 @@
 #include "random_play.h"
 
-#include <memory>
 #include <random>
 #include <sstream>
 #include <vector>
@@ -9,8 +8,6 @@
 #include "records/score.h"
 #include "screens/program.h"
 #include "temp_folder.h"
-#include "ui/app.h"
-#include "ui/headless/headless_platform.h"
 
 namespace sv::test {
 
@@ -41,16 +38,13 @@ int number(const std::string& s) {
     }
 }
 
-// What must hold after every step. Windows appear a moment after they load (their start-up
-// timer): whether a disabled window waits for another is checked after a pause only.
+// What must hold after every step; whether a disabled window waits for another is checked after a pause only.
 std::string brokenInvariant(ui::App& app, ui::HeadlessPlatform& platform, std::size_t boxesSeen, bool settled) {
     const auto& boxes = platform.messageBoxes();
     for (std::size_t i = boxesSeen; i < boxes.size(); ++i) {
         const auto& box = boxes[i].request;
-        if (box.text.starts_with("Erreur d'exécution") || box.text.starts_with("Erreur interne") ||
-            box.title == "Erreur programme") {
-            return "error box: " + box.text;
-        }
+        const bool error = box.text.starts_with("Erreur d'exécution") || box.text.starts_with("Erreur interne");
+        if (error || box.title == "Erreur programme") return "error box: " + box.text;
     }
     for (ui::Window* w : app.windows()) {
         if (w->enabled() || !settled) continue;
@@ -65,9 +59,7 @@ std::string brokenInvariant(ui::App& app, ui::HeadlessPlatform& platform, std::s
     if (!one(b->ImgTpsOK, b->ImgTpsHS)) return "time pictures: not exactly one shows";
     if (!one(b->Img1Ora, b->Img1Gris)) return "side 1 turn marks: not exactly one shows";
     const bool two = b->LblNJoueur.caption() == "2";
-    if (two ? !one(b->Img2Ora, b->Img2Gris) : (b->Img2Ora.visible() || b->Img2Gris.visible())) {
-        return "side 2 turn marks";
-    }
+    if (two ? !one(b->Img2Ora, b->Img2Gris) : (b->Img2Ora.visible() || b->Img2Gris.visible())) return "side 2 turn marks";
     for (int side = 1; side <= (two ? 2 : 1); ++side) {
         const int asked = number((side == 1 ? b->LblQues1 : b->LblQues2).caption());
         const int right = number((side == 1 ? b->LblQuesR1 : b->LblQuesR2).caption());
@@ -82,8 +74,7 @@ std::string brokenInvariant(ui::App& app, ui::HeadlessPlatform& platform, std::s
         const auto& flags = side == 1 ? b->PartJ1 : b->PartJ2;
         const auto& overlays = side == 1 ? b->Par1 : b->Par2;
         const ui::Picture& token = side == 1 ? b->Cam1 : b->Cam2;
-        // Each wedge held rides on the token and fills one slot (slots fill in the order the
-        // wedges were won); no other wedge does.
+        // Each wedge held rides on the token and fills one slot; no other wedge does.
         int inSlots[7] = {};
         for (int slot = 1; slot <= 6; ++slot) {
             const std::string shown = (side == 1 ? b->ImgPart1 : b->ImgPart2)(slot).pictureName();
@@ -113,24 +104,14 @@ public:
         while (r.steps < steps && r.failure.empty()) {
             ++r.programs;
             script_.str("");
-            const auto folder = makeTempFolder("savanto-random-", assets_);
-            {
-                ui::HeadlessPlatform platform;
-                auto program = std::make_unique<SavantoProgram>();
-                ui::App app(platform, std::move(program), folder.string() + "/");
-                platform.attach(&app);
-                line("start");
-                app.start();
-                std::size_t boxes = 0;
-                while (r.steps < steps && !app.ended()) {
-                    const bool settled = step(app, platform);
-                    ++r.steps;
-                    r.failure = brokenInvariant(app, platform, boxes, settled);
-                    boxes = platform.messageBoxes().size();
-                    if (!r.failure.empty()) break;
-                }
+            HeadlessRun<SavantoProgram> run("savanto-random-", assets_);
+            line("start");
+            run.app->start();
+            for (std::size_t boxes = 0; r.steps < steps && !run.app->ended() && r.failure.empty(); ++r.steps) {
+                const bool settled = step(*run.app, run.platform);
+                r.failure = brokenInvariant(*run.app, run.platform, boxes, settled);
+                boxes = run.platform.messageBoxes().size();
             }
-            removeFolder(folder);
         }
         r.script = script_.str();
         return r;
@@ -169,15 +150,13 @@ private:
             platform.advance(ms);
             return ms >= 1000;
         } else if (what < 60 && !controls.empty()) {
-            // Quitting is one click among many, but a game worth exploring takes time: the
-            // commands that end the program are mostly passed over.
+            // The commands that end the program are mostly passed over, for games worth exploring.
             ui::Control* chosen = pick(controls);
             for (int tries = 0; tries < 8 && isQuit(*chosen); ++tries) chosen = pick(controls);
-            ui::Control& c = *chosen;
-            line("click " + target(c));
-            app.userClick(c);
+            line("click " + target(*chosen));
+            app.userClick(*chosen);
         } else if (what < 80) {
-            drag(app);
+            drag(app, controls);
         } else if (what < 86 && !controls.empty()) {
             ui::Control& c = *pick(controls);
             if (c.kind() == ui::ControlKind::TextBox) {
@@ -210,12 +189,10 @@ private:
     }
 
     // A draggable control dropped on a control of its window, most often a square.
-    void drag(ui::App& app) {
+    void drag(ui::App& app, const std::vector<ui::Control*>& controls) {
         std::vector<ui::Control*> pieces;
-        for (ui::Window* w : app.windows()) {
-            for (ui::Control* c : w->controls()) {
-                if (c->draggable() && reachable(*c)) pieces.push_back(c);
-            }
+        for (ui::Control* c : controls) {
+            if (c->draggable()) pieces.push_back(c);
         }
         if (pieces.empty()) return;
         ui::Control& piece = *pick(pieces);

@@ -1,7 +1,5 @@
-// A player who does anything a user could, at random, from a fixed seed: clicks, drags, keys,
-// typing, choices, window closes, message-box and dialog answers, waits. After each step the
-// program's invariants are checked; a run that breaks one gives the scenario script that
-// replays it.
+// A player who does at random, from a fixed seed, anything a user could; the program's invariants
+// are checked after each step, and a run that breaks one gives the scenario script replaying it.
 #pragma once
 
 #include <cstdint>

@@ -1,9 +1,16 @@
-// A throw-away folder for one test, optionally filled with the files of another folder.
+// Test helpers: a throw-away folder, optionally filled with the files of another folder, a program
+// run in one, and the run-time error an action raises.
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <string>
+#include <utility>
+
+#include "ui/app.h"
+#include "ui/error.h"
+#include "ui/headless/headless_platform.h"
 
 namespace sv::test {
 
@@ -20,6 +27,36 @@ inline std::filesystem::path makeTempFolder(const std::string& prefix, const std
 inline void removeFolder(const std::filesystem::path& folder) {
     std::error_code ec;
     std::filesystem::remove_all(folder, ec);
+}
+
+// A program of type P on the headless platform, in a throw-away folder holding the files of `assets`.
+template <class P>
+struct HeadlessRun {
+    HeadlessRun(const std::string& prefix, const std::filesystem::path& assets) : folder(makeTempFolder(prefix, assets)) {
+        auto owned = std::make_unique<P>();
+        program = owned.get();
+        app = std::make_unique<ui::App>(platform, std::move(owned), folder.string() + "/");
+        platform.attach(app.get());
+    }
+    ~HeadlessRun() {
+        app.reset();
+        removeFolder(folder);
+    }
+    std::filesystem::path folder;
+    ui::HeadlessPlatform platform;
+    std::unique_ptr<ui::App> app;
+    P* program = nullptr;
+};
+
+// The number and description of the run-time error `action` raises; {0, ""} when it raises none.
+template <class F>
+std::pair<int, std::string> raised(F action) {
+    try {
+        action();
+    } catch (const RuntimeError& e) {
+        return {e.number(), e.description()};
+    }
+    return {0, ""};
 }
 
 }  // namespace sv::test
