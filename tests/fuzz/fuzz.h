@@ -1,5 +1,12 @@
-// Shared by the fuzz targets: a property that does not hold stops the run on its own line.
+// Shared by the fuzz targets: the usual headers, and a property that does not hold stops the run on its own line.
 #pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #define FUZZ_CHECK(cond)               \
     do {                               \

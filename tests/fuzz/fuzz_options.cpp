@@ -1,9 +1,4 @@
-// "option.ret" as the program reads it (Windows-1252 on disk): whatever is read stays in range
-// and comes back unchanged once written to disk and read again.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
+// "option.ret" (Windows-1252 on disk): what is read stays in range and survives being written and read again.
 #include "fuzz.h"
 #include "records/options.h"
 #include "ui/text.h"

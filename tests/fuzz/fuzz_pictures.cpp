@@ -1,12 +1,8 @@
-// Picture files: the kind check and the size reader on any file content. A size, when one is
-// given, is one the program can lay out (it becomes twips in an int).
+// Picture files of any content: the kind check, and a size the program can lay out (as twips in an int).
 #include <unistd.h>
 
-#include <cstddef>
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <string>
 
 #include "fuzz.h"
 #include "ui/pictures.h"

@@ -1,11 +1,4 @@
-// The question-set text: every record points at its own header line, and the records written
-// back in the set's own layout read again as the same records, with no more errors.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <string_view>
-#include <vector>
-
+// Question-set text: each record points at its header line; written back, the records read again the same.
 #include "fuzz.h"
 #include "questions/question_format.h"
 

@@ -1,8 +1,4 @@
-// Saved games (".par") as the board reads them (Windows-1252 on disk): a text is either refused
-// with a line and an error number, or gives a game that, saved and read again, is the same.
-#include <cstddef>
-#include <cstdint>
-#include <string>
+// Saved games (".par", Windows-1252): refused with a line and an error number, or a game that survives saving.
 #include <variant>
 
 #include "fuzz.h"

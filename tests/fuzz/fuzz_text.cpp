@@ -1,10 +1,4 @@
 // The Windows-1252 codec and the character-wise cuts, on any bytes.
-#include <algorithm>
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <string_view>
-
 #include "fuzz.h"
 #include "ui/text.h"
 

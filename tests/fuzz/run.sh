@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for SECONDS, two at a time, each on a scratch
-# copy of its corpus (tests/fuzz/corpus stays as committed).
+# copy of its corpus (tests/fuzz/corpus stays as committed; the scenario target's also takes the
+# scripts of tests/scenarios).
 #   tests/fuzz/run.sh SECONDS          build folder: build/fuzz, or $FUZZ_BUILD
 # One line per target: its name, the runs made, and "clean" or the file that makes it fail
 # (kept under BUILD/fuzz-findings). Exits 1 when a target found a fault.
@@ -27,6 +28,8 @@ run_one() {
   local name=$1 dir=$scratch/$1
   mkdir -p "$dir/corpus" "$dir/artifacts"
   cp -R "$here/corpus/$name/." "$dir/corpus/"
+  # The scenario target also starts from every script the project runs.
+  [[ $name != scenario ]] || cp "$root"/tests/scenarios/*.sim "$root"/tests/scenarios/platform/*.sim "$dir/corpus/"
   # Output goes to the log only; the summary below is read from it.
   (cd "$dir" && "$build/bin/fuzz_$name" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
     -artifact_prefix="$dir/artifacts/" corpus >"$dir/log" 2>&1) || true

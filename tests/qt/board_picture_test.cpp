@@ -17,17 +17,12 @@ const QColor kColours[8] = {QColor(40, 110, 210), QColor(228, 88, 160), QColor(2
                             QColor(60, 160, 70),  QColor(240, 130, 30), QColor(250, 250, 246), QColor(20, 40, 95)};
 
 int nearest(QColor c) {
-    int best = 0;
-    double bestDistance = 1e9;
-    for (int k = 0; k < 8; ++k) {
-        const double d = std::pow(c.red() - kColours[k].red(), 2) + std::pow(c.green() - kColours[k].green(), 2) +
-                         std::pow(c.blue() - kColours[k].blue(), 2);
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = k;
-        }
-    }
-    return best;
+    const auto distance = [c](const QColor& k) {
+        return std::pow(c.red() - k.red(), 2) + std::pow(c.green() - k.green(), 2) + std::pow(c.blue() - k.blue(), 2);
+    };
+    return static_cast<int>(std::min_element(kColours, kColours + 8, [&](const QColor& a, const QColor& b) {
+                                return distance(a) < distance(b);
+                            }) - kColours);
 }
 
 }  // namespace
