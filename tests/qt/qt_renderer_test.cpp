@@ -55,6 +55,8 @@ TEST_F(QtRenderer, DrawsEveryControlKindWhereTheModelPutsIt) {
     // The model's changes reach the widgets.
     demo->LblInfo.setCaption("Case centrale\r\nsuite");
     EXPECT_EQ(widget<QLabel>(demo->LblInfo).text(), QStringLiteral("Case centrale\nsuite"));
+    demo->LblInfo.setCaption("« Qui ? » : oui");  // a wrapped line never starts with a sign
+    EXPECT_EQ(widget<QLabel>(demo->LblInfo).text(), QStringLiteral("«\u00A0Qui\u00A0?\u00A0»\u00A0: oui"));
     demo->LblArr(2).setForeColor(16576);
     EXPECT_EQ(widget<QLabel>(demo->LblArr(2)).palette().color(QPalette::WindowText), QColor(192, 64, 0));
     demo->CmdFin.setVisible(false);

@@ -328,7 +328,7 @@ void QtPlatform::syncControl(Control& c) {
         case ControlKind::Label: {
             auto* l = static_cast<QLabel*>(w);
             const auto& label = static_cast<Label&>(c);
-            l->setText(qsLines(c.caption()));
+            l->setText(label.wordWrap() ? frenchSpaces(qsLines(c.caption())) : qsLines(c.caption()));
             l->setWordWrap(label.wordWrap());
             l->setAlignment(h | Qt::AlignTop);
             l->setFrameShape(c.border() ? QFrame::Box : QFrame::NoFrame);

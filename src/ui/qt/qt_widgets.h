@@ -65,6 +65,16 @@ inline QString qsLines(const std::string& s) {
     return t;
 }
 
+// French sets a space before ? ! : ; » and after «: in a wrapped label that space must not
+// break, or the sign starts a line of its own.
+inline QString frenchSpaces(QString t) {
+    static const QRegularExpression before(QStringLiteral(" (?=[?!:;\u00BB])"));
+    static const QRegularExpression after(QStringLiteral("(?<=\u00AB) "));
+    t.replace(before, QString(QChar(0x00A0)));
+    t.replace(after, QString(QChar(0x00A0)));
+    return t;
+}
+
 inline QColor qcolor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
 inline QFont qfont(const Font& f) {
