@@ -58,15 +58,7 @@ void FrmEponse::Form_Load() {
 }
 
 void FrmEponse::Verdict_Click(bool right) {
-    if (auto* training = app().find<screens::FrmEntraine>()) {
-        ui::Label& count = right ? training->LblExacte : training->LblFausse;
-        int n = 0;
-        try {
-            n = std::stoi(count.caption());
-        } catch (...) {
-        }
-        count.setCaption(std::to_string(n + 1));
-    }
+    if (auto* training = app().find<screens::FrmEntraine>()) training->countAnswer(right);
     app().unload(*this);
 }
 

@@ -226,12 +226,7 @@ void FrmQuest::noQuestionLoaded() {
 
 void FrmQuest::TimTps1_Timer() {
     Ecoule += 1;
-    int remaining = 0;
-    try {
-        remaining = std::stoi(LblTps.caption()) - 1;
-    } catch (...) {
-        remaining = 0;
-    }
+    const int remaining = m_.Duree - Ecoule;  // the countdown shows what is left of the answer time
     LblTps.setCaption(std::to_string(remaining));
     if (remaining < 11 && remaining > 1) {
         TimTps2.setInterval(500);

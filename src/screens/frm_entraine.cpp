@@ -35,17 +35,14 @@ const CategoryEntry kCategories[6] = {
     {"QueO", "sports et loisirs", " questions sports et loisirs"},
 };
 
-int number(const std::string& s) {
-    try {
-        return std::stoi(s);
-    } catch (...) {
-        return 0;
-    }
-}
-
 // A countdown field always shows two digits.
 void padTwoDigits(ui::Label& field) {
     if (field.caption().size() == 1) field.setCaption("0" + field.caption());
+}
+
+// The countdown's length for the list's entry: 30 seconds unless another is chosen.
+int secondsChosen(const std::string& item) {
+    return item == "10 sec" ? 10 : item == "20 sec" ? 20 : item == "60 sec" ? 60 : 30;
 }
 
 }  // namespace
@@ -151,6 +148,7 @@ FrmEntraine::FrmEntraine(ui::App& app, state::Module& m)
     for (ui::Label* l : {&LblMN, &LblPoint, &LblSe}) l->setFont({"Courier New", 20, true, false, false});
     LblMN.setAlignment(ui::Align::Right);
     LblPoint.setAlignment(ui::Align::Center);
+    ticksLeft_ = 30 * kTicksPerSecond;
     LblMN.setCaption("30");
     LblPoint.setCaption(":");
     LblSe.setCaption("00");
@@ -213,6 +211,7 @@ void FrmEntraine::Form_Load() {
     try {
         NumQuest = 0;
         SerieFinie = 0;
+        right_ = wrong_ = score_ = 0;
         Serie.fill(0);
         ImgFond.move(-30, -30);
         ImgFond.loadFile(m_.CheminApp + "WFenet.gif");
@@ -308,9 +307,7 @@ void FrmEntraine::CmdJouer_Click() {
     CmdCle.setVisible(true);
     LblR1.setForeColor(kYellow);
     if (ChkChrono.value()) {
-        const std::string& item = Cbo.text();
-        LblMN.setCaption(item == "10 sec" ? "10" : item == "20 sec" ? "20" : item == "60 sec" ? "60" : "30");
-        LblSe.setCaption("00");
+        setCountdown(secondsChosen(Cbo.text()) * kTicksPerSecond);
         ChronoActif = 1;
         chronoTicks_ = 0;
         chronoStart_ = app().platform().steadyMs();
@@ -344,8 +341,7 @@ void FrmEntraine::TimQuest_Timer() {
 void FrmEntraine::TimChrono_Timer() {
     if (ChronoActif != 1) {
         TimChrono.setInterval(0);
-        LblSe.setCaption("00");
-        LblMN.setCaption("00");
+        setCountdown(0);
         return;
     }
     // A late tick (a busy machine) catches up with the ticks it missed.
@@ -353,13 +349,8 @@ void FrmEntraine::TimChrono_Timer() {
     bool over = false;
     for (int step = std::max(1, due - chronoTicks_); step > 0 && !over; --step) {
         ++chronoTicks_;
-        int se = number(LblSe.caption()) - 1;
-        if (se < 0) {
-            se = 59;
-            LblMN.setCaption(std::to_string(number(LblMN.caption()) - 1));
-        }
-        LblSe.setCaption(std::to_string(se));
-        over = number(LblMN.caption() + LblSe.caption()) == 0;
+        setCountdown(ticksLeft_ - 1);
+        over = ticksLeft_ == 0;
     }
     if (!over) {
         armChrono();
@@ -367,7 +358,7 @@ void FrmEntraine::TimChrono_Timer() {
     }
     // Time is up: a wrong answer, and the solution on show.
     TimChrono.setInterval(0);
-    LblFausse.setCaption(std::to_string(number(LblFausse.caption()) + 1));
+    countAnswer(false);
     ShowSolution(50);
     TimMess.setInterval(30);
 }
@@ -392,6 +383,18 @@ void FrmEntraine::ShowSolution(int scoreDelay) {
     m_.RepEntraine.clear();
 }
 
+void FrmEntraine::countAnswer(bool right) {
+    int& n = right ? right_ : wrong_;
+    n += 1;
+    (right ? LblExacte : LblFausse).setCaption(std::to_string(n));
+}
+
+void FrmEntraine::setCountdown(int ticks) {
+    ticksLeft_ = std::max(0, ticks);
+    LblMN.setCaption(std::to_string(ticksLeft_ / kTicksPerSecond));
+    LblSe.setCaption(std::to_string(ticksLeft_ % kTicksPerSecond));
+}
+
 void FrmEntraine::CmdCle_Click() {
     Foc.setFocus();
     ChronoActif = 0;
@@ -405,9 +408,9 @@ void FrmEntraine::TimScore_Timer() {
     TimScore.setInterval(0);
     try {
         if (NumQuest == 0) throw RuntimeError(err::kDivisionByZero);
-        const int score = records::scorePercent(number(LblExacte.caption()), NumQuest);
-        LblScore.setCaption(std::to_string(score));
-        const int h = score * LblBas.height() / 100;
+        score_ = records::scorePercent(right_, NumQuest);
+        LblScore.setCaption(std::to_string(score_));
+        const int h = score_ * LblBas.height() / 100;
         ImgSCO.setBounds(ImgSCO.left(), LblBas.top() + LblBas.height() - h, ImgSCO.width(), h);
         ImgSCO.setVisible(true);
         if (NumQuest == m_.NbQuestSerie) {
@@ -428,10 +431,9 @@ void FrmEntraine::TimScore_Timer() {
 void FrmEntraine::TimFin_Timer() {
     TimFin.setInterval(0);
     const std::string& n = m_.CrLf;
-    const int s = number(LblScore.caption());
-    m_.TexteMsg = "Fin du questionnaire " + NomCat + "." + n + n + "Vous avez répondu juste à " + LblExacte.caption() +
+    m_.TexteMsg = "Fin du questionnaire " + NomCat + "." + n + n + "Vous avez répondu juste à " + std::to_string(right_) +
                   " questions sur " + std::to_string(m_.NbQuestSerie) + "." + n + n + "Votre score  est de " +
-                  LblScore.caption() + " % de réponses  justes.            " + n + n + summaryVerdict(s);
+                  std::to_string(score_) + " % de réponses  justes.            " + n + n + summaryVerdict(score_);
     m_.RepMsg = app().msgBox(m_.TexteMsg, ui::MsgButtons::Ok, ui::MsgIcon::Information, "Savanto");
     TimFinBis.setInterval(3000);
 }
@@ -447,8 +449,7 @@ void FrmEntraine::TimFinBis_Timer() {
 void FrmEntraine::ChkChrono_Click() {
     if (!ChkChrono.value()) {
         TimChrono.setInterval(0);
-        LblMN.setCaption("00");
-        LblSe.setCaption("00");
+        setCountdown(0);
         Cbo.setEnabled(false);
         setCountdownColour(false);
     } else {
@@ -458,9 +459,7 @@ void FrmEntraine::ChkChrono_Click() {
 }
 
 void FrmEntraine::Cbo_Click() {
-    const std::string& item = Cbo.text();
-    LblMN.setCaption(item == "10 sec" ? "10" : item == "20 sec" ? "20" : item == "60 sec" ? "60" : "30");
-    LblSe.setCaption("00");
+    setCountdown(secondsChosen(Cbo.text()) * kTicksPerSecond);
     TxtCbo.setVisible(false);
     Foc.setFocus();
 }

@@ -84,6 +84,8 @@ public:
     // What the answer check window and the time-out both do: the solution on show, the next
     // question offered, the score refreshed.
     void ShowSolution(int scoreDelay);
+    // A verdict counted: the answer check window's, or a question that ran out of time.
+    void countAnswer(bool right);
 
 private:
     ui::Label& text(const std::string& name, ui::Rect r, int index = -1);
@@ -91,6 +93,10 @@ private:
     void armChrono();
     bool drawSeries();
 
+    void setCountdown(int ticks);
+    // The series as numbers; the window shows them in its captions and never reads them back.
+    int right_ = 0, wrong_ = 0, score_ = 0;
+    int ticksLeft_ = 0;             // the countdown, in sixtieths of a second: LblMN seconds, LblSe the rest
     int chronoTicks_ = 0;           // ticks since the countdown started, 60 a second
     std::int64_t chronoStart_ = 0;  // when it started, on the steady clock
     state::Module& m_;
