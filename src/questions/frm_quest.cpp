@@ -212,6 +212,8 @@ void FrmQuest::showQuestion() {
     if (loadFailed_) return;
     if (empty_) return noQuestionLoaded();
     show();
+    // Enter reveals the answer: "Info" is one Tab away.
+    CmdContinuer.setFocus();
 }
 
 void FrmQuest::noQuestionLoaded() {

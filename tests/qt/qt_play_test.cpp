@@ -160,13 +160,13 @@ TEST_F(QtPlay, ATurnIsPlayedFromTheKeyboardAlone) {
     ASSERT_NE(q, nullptr);
     QWidget* questionWindow = run.widget(*q);
     QTRY_VERIFY_WITH_TIMEOUT(questionWindow->isActiveWindow(), 3000);
-    // Tab to a command, then Enter on it: "Continuer", and once the answer shows, "Oui".
-    for (ui::Control* command : {static_cast<ui::Control*>(&q->CmdContinuer), static_cast<ui::Control*>(&q->CmdOui)}) {
-        QTest::qWait(command == &q->CmdOui ? QApplication::doubleClickInterval() + 50 : 0);
-        for (int k = 0; k < 4 && q->focusControl() != command; ++k) press(questionWindow, Qt::Key_Tab);
-        ASSERT_EQ(q->focusControl(), command);
-        press(questionWindow, Qt::Key_Return);
-    }
+    // Enter reveals the answer ("Continuer" has the focus); then Tab to "Oui" and Enter.
+    ASSERT_EQ(q->focusControl(), &q->CmdContinuer);
+    press(questionWindow, Qt::Key_Return);
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    for (int k = 0; k < 4 && q->focusControl() != &q->CmdOui; ++k) press(questionWindow, Qt::Key_Tab);
+    ASSERT_EQ(q->focusControl(), &q->CmdOui);
+    press(questionWindow, Qt::Key_Return);
     EXPECT_EQ(m.RepJuste, 1);
     QTRY_VERIFY_WITH_TIMEOUT(run.app->find<questions::FrmQuest>() == nullptr, 3000);
 }
