@@ -20,7 +20,7 @@ void QtPlatform::log(const std::string& category, const std::string& message) {
 // ---------------------------------------------------------------------------------------------
 
 QtPlatform::QtPlatform(QString lockName) : lockName_(std::move(lockName)), random_(std::random_device{}()) {
-    events_ = new ControlEvents(*this);
+    events_ = new ControlEvents(this, *this);
     describeForScreenReaders(true);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));

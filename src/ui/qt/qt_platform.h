@@ -27,7 +27,26 @@ class Window;
 class ControlEvents;
 class WindowWidget;
 
-class QtPlatform : public QObject, public Platform, public ViewObserver {
+// What the widgets ask of the platform that draws them, and nothing more.
+class WidgetHost {
+public:
+    virtual App* app() const = 0;
+    // True while the model is pushed into the widgets: their signals then are not the user's.
+    virtual bool syncing() const = 0;
+    virtual Control* controlFor(QWidget* w) const = 0;
+    virtual double scaleOf(const Window& w) const = 0;
+    virtual std::int64_t steadyMs() = 0;
+    // When a control's widget last appeared, on the steady clock (-1 when never).
+    virtual std::int64_t shownAt(QWidget* w) const = 0;
+    virtual void windowMovedByUser(Window& w, int leftPx, int topPx) = 0;
+    virtual void windowStateByUser(Window& w, bool minimized) = 0;
+    virtual void syncControl(Control& c) = 0;
+
+protected:
+    ~WidgetHost() = default;
+};
+
+class QtPlatform : public QObject, public Platform, public ViewObserver, public WidgetHost {
     Q_OBJECT
 public:
     // lockName: the single-instance lock's name (tests pass their own).
@@ -35,12 +54,12 @@ public:
     ~QtPlatform() override;
 
     void attach(App* app);
-    App* app() const { return app_; }
+    App* app() const override { return app_; }
 
     // How much smaller than its natural size a window is drawn (1 when it fits the screen).
-    double scaleOf(const Window& w) const;
+    double scaleOf(const Window& w) const override;
     // The control a widget draws (null when none).
-    Control* controlFor(QWidget* w) const { return byWidget_.value(w, nullptr); }
+    Control* controlFor(QWidget* w) const override { return byWidget_.value(w, nullptr); }
     // The widget drawn for a window or a control (null when none).
     QWidget* widgetFor(const Window& w) const;
     QWidget* widgetFor(const Control& c) const;
@@ -82,14 +101,16 @@ public:
     void zOrderChanged(Window& w) override;
     void focusChanged(Window& w) override;
 
+    // --- WidgetHost ---
+    bool syncing() const override { return syncing_ > 0; }
+    std::int64_t shownAt(QWidget* w) const override { return shownAt_.value(w, -1); }
+    void windowMovedByUser(Window& w, int leftPx, int topPx) override;
+    void windowStateByUser(Window& w, bool minimized) override;
+    void syncControl(Control& c) override;
+
 private:
-    friend class ControlEvents;
-    friend class WindowWidget;
     QWidget* createWidget(Control& c, QWidget* parent);
-    void syncControl(Control& c);
     void syncWindow(Window& w);
-    void windowMovedByUser(Window& w, int leftPx, int topPx);
-    void windowStateByUser(Window& w, bool minimized);
     QWidget* topWidgetForDialogs() const;
     void setReadingTabOrder(Window& w);
     void syncAccessible(Control& c, QWidget& w);

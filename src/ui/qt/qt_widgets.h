@@ -153,7 +153,7 @@ protected:
 // The top-level widget of a window: closing, keys, mouse on the background, moves.
 class WindowWidget : public QWidget {
 public:
-    WindowWidget(QtPlatform& platform, Window& model) : platform_(platform), model_(&model) {
+    WindowWidget(WidgetHost& platform, Window& model) : platform_(platform), model_(&model) {
         setAttribute(Qt::WA_DeleteOnClose, false);
         setMouseTracking(true);
         setAutoFillBackground(true);
@@ -182,27 +182,27 @@ protected:
     void closeEvent(QCloseEvent* e) override {
         e->ignore();
         // A disabled window waits for the window over it: the window system cannot close it.
-        if (model_ && platform_.app_ && model_->enabled()) platform_.app_->userClose(*model_);
+        if (model_ && platform_.app() && model_->enabled()) platform_.app()->userClose(*model_);
     }
     bool event(QEvent* e) override {
         // Tab is the window's own where it uses it (the board's highlight); elsewhere it
         // moves the focus as usual.
-        if (e->type() == QEvent::KeyPress && model_ && platform_.app_ && model_->enabled()) {
+        if (e->type() == QEvent::KeyPress && model_ && platform_.app() && model_->enabled()) {
             auto* k = static_cast<QKeyEvent*>(e);
             if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
-                platform_.app_->userKeyDown(*model_, k->key() == Qt::Key_Backtab ? "shift+tab" : "tab")) {
+                platform_.app()->userKeyDown(*model_, k->key() == Qt::Key_Backtab ? "shift+tab" : "tab")) {
                 return true;
             }
         }
         return QWidget::event(e);
     }
     void keyPressEvent(QKeyEvent* e) override {
-        if (!model_ || !platform_.app_ || !model_->enabled()) return QWidget::keyPressEvent(e);
+        if (!model_ || !platform_.app() || !model_->enabled()) return QWidget::keyPressEvent(e);
         if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-            platform_.app_->userKey(*model_, "enter");
+            platform_.app()->userKey(*model_, "enter");
         } else if (e->key() == Qt::Key_Escape) {
-            platform_.app_->userKey(*model_, "escape");
-        } else if (const std::string name = keyName(e); name.empty() || !platform_.app_->userKeyDown(*model_, name)) {
+            platform_.app()->userKey(*model_, "escape");
+        } else if (const std::string name = keyName(e); name.empty() || !platform_.app()->userKeyDown(*model_, name)) {
             QWidget::keyPressEvent(e);
         }
     }
@@ -229,36 +229,36 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override {
-        if (model_ && platform_.app_) {
-            platform_.app_->userMouseDown(*model_, buttonsOf(e->button()), shiftOf(e->modifiers()),
+        if (model_ && platform_.app()) {
+            platform_.app()->userMouseDown(*model_, buttonsOf(e->button()), shiftOf(e->modifiers()),
                                           e->position().x() * kTwipsPerPixel / scale, e->position().y() * kTwipsPerPixel / scale);
         }
     }
     void mouseMoveEvent(QMouseEvent* e) override {
-        if (model_ && platform_.app_) {
-            platform_.app_->userMouseMove(*model_, buttonsOf(e->buttons()), shiftOf(e->modifiers()),
+        if (model_ && platform_.app()) {
+            platform_.app()->userMouseMove(*model_, buttonsOf(e->buttons()), shiftOf(e->modifiers()),
                                           e->position().x() * kTwipsPerPixel / scale, e->position().y() * kTwipsPerPixel / scale);
         }
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
-        if (model_ && platform_.app_) {
-            platform_.app_->userMouseUp(*model_, buttonsOf(e->button()), shiftOf(e->modifiers()),
+        if (model_ && platform_.app()) {
+            platform_.app()->userMouseUp(*model_, buttonsOf(e->button()), shiftOf(e->modifiers()),
                                         e->position().x() * kTwipsPerPixel / scale, e->position().y() * kTwipsPerPixel / scale);
         }
     }
     void moveEvent(QMoveEvent* e) override {
         QWidget::moveEvent(e);
-        if (model_ && platform_.syncing_ == 0 && isVisible()) platform_.windowMovedByUser(*model_, x(), y());
+        if (model_ && !platform_.syncing() && isVisible()) platform_.windowMovedByUser(*model_, x(), y());
     }
     void changeEvent(QEvent* e) override {
         QWidget::changeEvent(e);
-        if (e->type() == QEvent::WindowStateChange && model_ && platform_.syncing_ == 0) {
+        if (e->type() == QEvent::WindowStateChange && model_ && !platform_.syncing()) {
             platform_.windowStateByUser(*model_, isMinimized());
         }
     }
 
 private:
-    QtPlatform& platform_;
+    WidgetHost& platform_;
     Window* model_;
     QWidget* glass_ = nullptr;
 
@@ -304,12 +304,12 @@ private:
 // Mouse, focus and drag handling for every control widget.
 class ControlEvents : public QObject {
 public:
-    explicit ControlEvents(QtPlatform& p) : QObject(&p), platform_(p) {}
+    ControlEvents(QObject* parent, WidgetHost& p) : QObject(parent), platform_(p) {}
 
     bool eventFilter(QObject* obj, QEvent* ev) override {
         auto* widget = qobject_cast<QWidget*>(obj);
-        if (!widget || !platform_.app_) return false;
-        Control* c = platform_.byWidget_.value(widget, nullptr);
+        if (!widget || !platform_.app()) return false;
+        Control* c = platform_.controlFor(widget);
         if (!c) return false;
         switch (ev->type()) {
             case QEvent::FocusIn: {
@@ -319,7 +319,7 @@ public:
                 // The frame shows where keys go when the keyboard is in use, not after a click.
                 if (!ring_) ring_ = new FocusRing;
                 ring_->follow(byMouse ? nullptr : widget);
-                if (platform_.syncing_ == 0 && c->window().focusControl() != c) platform_.app_->userFocus(*c);
+                if (!platform_.syncing() && c->window().focusControl() != c) platform_.app()->userFocus(*c);
                 return false;
             }
             case QEvent::FocusOut:
@@ -379,16 +379,16 @@ private:
         const std::string name = WindowWidget::keyName(e);
         const bool arrow = name == "left" || name == "right" || name == "up" || name == "down";
         if (c.kind() == ControlKind::OptionButton && arrow) {
-            platform_.app_->userKey(c.window(), name);
+            platform_.app()->userKey(c.window(), name);
             return true;
         }
         if (c.left() + c.width() <= 0 || c.top() + c.height() <= 0) {
             if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-                platform_.app_->userKey(c.window(), "enter");
+                platform_.app()->userKey(c.window(), "enter");
             } else if (e->key() == Qt::Key_Escape) {
-                platform_.app_->userKey(c.window(), "escape");
+                platform_.app()->userKey(c.window(), "escape");
             } else if (!name.empty()) {
-                platform_.app_->userKeyDown(c.window(), name);
+                platform_.app()->userKeyDown(c.window(), name);
             }
             return true;
         }
@@ -402,7 +402,7 @@ private:
         const std::int64_t previous = lastPress_;
         lastPress_ = now;
         const bool quick = previous >= 0 && now - previous <= QApplication::doubleClickInterval();
-        if (!quick || platform_.shownAt_.value(w, -1) < previous) return false;
+        if (!quick || platform_.shownAt(w) < previous) return false;
         eatenRelease_ = w;
         return true;
     }
@@ -418,7 +418,7 @@ private:
             return true;
         }
         const QPointF t = twips(c, e->position());
-        platform_.app_->userMouseDown(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
+        platform_.app()->userMouseDown(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
         return owns;
     }
 
@@ -441,7 +441,7 @@ private:
         }
         if (!c.window().enabled()) return owns;
         const QPointF t = twips(c, e->position());
-        platform_.app_->userMouseMove(c, buttonsOf(e->buttons()), shiftOf(e->modifiers()), t.x(), t.y());
+        platform_.app()->userMouseMove(c, buttonsOf(e->buttons()), shiftOf(e->modifiers()), t.x(), t.y());
         return owns;
     }
 
@@ -471,11 +471,11 @@ private:
         const QPointF t = twips(c, e->position());
         const bool inside = w->rect().contains(e->position().toPoint());
         QPointer<QWidget> guard(w);
-        platform_.app_->userMouseUp(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
+        platform_.app()->userMouseUp(c, buttonsOf(e->button()), shiftOf(e->modifiers()), t.x(), t.y());
         if (owns && wasPressed && guard && e->button() == Qt::LeftButton && inside) {
             // Looked up again: the mouse-up handler may have unloaded the window.
-            if (Control* again = platform_.byWidget_.value(w, nullptr); again && again->effectivelyEnabled()) {
-                platform_.app_->userClick(*again);
+            if (Control* again = platform_.controlFor(w); again && again->effectivelyEnabled()) {
+                platform_.app()->userClick(*again);
             }
         }
         return owns;
@@ -509,7 +509,7 @@ private:
         Control* target = nullptr;
         QWidget* targetWidget = nullptr;
         for (QWidget* h = hit; h && h != top; h = h->parentWidget()) {
-            if (Control* t = platform_.byWidget_.value(h, nullptr)) {
+            if (Control* t = platform_.controlFor(h)) {
                 target = t;
                 targetWidget = h;
                 break;
@@ -517,10 +517,10 @@ private:
         }
         if (!target) return;
         const QPointF t = twips(*target, QPointF(targetWidget->mapFromGlobal(global)));
-        platform_.app_->userDrop(c, *target, t.x(), t.y());
+        platform_.app()->userDrop(c, *target, t.x(), t.y());
     }
 
-    QtPlatform& platform_;
+    WidgetHost& platform_;
     QPointer<FocusRing> ring_;
     QPointer<QWidget> pressed_;
     QPointer<QWidget> dragSource_;
